@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace kelvor {
+
+struct KelvorState;
+
+// Days since 30 December 1899; the fraction is the time of day.
+using DateTime = double;
+
+// The last date-time value read from the stream, shared by the parser and the rule readers.
+struct DateTimeState {
+    std::string valueText;  // the value being read; ToLocalTime rewrites it
+    std::uint16_t year = 0;
+    std::uint16_t month = 0;
+    std::uint16_t day = 0;
+    std::uint16_t hour = 0;
+    std::uint16_t minute = 0;
+    std::uint16_t second = 0;
+    std::uint16_t millisecond = 0;
+    DateTime value = 0;
+};
+
+// Reads dateTime.valueText into the numeric parts and the last value.
+void Resvalue(KelvorState& state);
+// Converts the last value from UTC to the system's local time; rewrites parts and text.
+void ToLocalTime(KelvorState& state);
+
+bool IsLeapYear(std::uint16_t year);
+std::uint16_t DayOfYear(std::uint16_t month, std::uint16_t day, std::uint16_t year);
+
+// A DURATION value as a span of days (weeks, days, hours, minutes and seconds are read).
+DateTime ReadDuration(std::string_view value);
+
+// Building and taking apart date-time values.
+DateTime EncodeDateTime(int year, int month, int day, int hour, int minute, int second = 0);
+bool IsValidDate(int year, int month, int day);
+
+// Formats a value with a date-time pattern: yyyy, yy, mm / m (month, or minutes after hh or h),
+// mmm (short month name), dd / d, ddd (short day name), hh / h, nn / n, ss / s, and text in
+// double quotes taken literally. Month and day names are English.
+std::string FormatDateTime(std::string_view pattern, DateTime value);
+
+}  // namespace kelvor

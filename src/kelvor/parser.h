@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+namespace kelvor {
+
+struct KelvorState;
+
+struct ParserState {
+    std::string line;
+    std::string name;
+    std::string parameters;
+    std::string value;
+    std::string commonName;
+    std::string attendeeAddress;
+    bool inEvent = false;
+    bool eventEnded = false;
+    bool skipping = true;
+};
+
+// Reads mylist into the event record, writes the report rows, and ends and shows the report.
+void ParseStream(KelvorState& state);
+
+}  // namespace kelvor

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+
+namespace kelvor {
+
+struct KelvorState;
+
+// A zone's display texts: MyTZ for the user's own zone, SenderTZ for the sender's.
+struct ZoneRecord {
+    std::string Tzid;
+    std::string DayHrs;
+    std::string StdHrs;
+    std::string DayDate;
+    std::string StdDate;
+    std::string Today;
+    std::string DayAbbrev;
+    std::string StdAbbrev;
+};
+
+struct ZoneState {
+    ZoneRecord MyTZ;
+    ZoneRecord SenderTZ;
+    std::string period;  // "STD", "DAY" or empty
+    std::string senderZoneName;
+};
+
+// Fills MyTZ and period from the system's zone.
+void Gettimezone(KelvorState& state);
+// The start-up lookup of a zone named by the "mytzid=" setting.
+void LookUpConfiguredZone(KelvorState& state, const std::string& zoneName);
+// Completes MyTZ after either of the two above (empty DayHrs, Tzid text).
+void CompleteMyTZ(KelvorState& state);
+// Sets MyTZ.Today and period from today's date.
+void DecidePeriod(KelvorState& state);
+// Looks senderZoneName up in the zone table; fills SenderTZ.DayHrs and StdHrs.
+void TZLookup(KelvorState& state);
+// Writes both zone records to the log (traced), as the report writer does before each event.
+void DumpZones(KelvorState& state);
+
+// "UTC " + sign + hh:mm for an offset east of UTC in minutes.
+std::string OffsetText(int minutesEastOfUtc);
+
+}  // namespace kelvor
