@@ -1,6 +1,210 @@
-// Placeholder until its owner lands the real code; every entry fails loudly.
-#include <stdexcept>
 #include "kelvor/startup.h"
+
+#include <array>
+#include <cctype>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "kelvor/display_control.h"
+#include "kelvor/intake.h"
+#include "kelvor/io_error.h"
+#include "kelvor/kelvor_state.h"
+#include "kelvor/path_parts.h"
+#include "kelvor/report_writer.h"
+#include "kelvor/settings_file.h"
+#include "kelvor/trace_log.h"
+#include "kelvor/zones.h"
+#include "platform/text_file_reader.h"
+
 namespace kelvor {
-StartupOutcome startup(KelvorState&) { throw std::logic_error("startup"); }
+
+namespace {
+
+constexpr std::size_t kAppdataValueLength = 255;
+constexpr std::string_view kAppdata = "appdata";
+constexpr unsigned kPrivateFolderMode = 0700;
+constexpr unsigned kWhite = 0xFFFFFF;
+constexpr const char* kDefaultErrorCaption = "Kelvor";
+constexpr const char* kNewMailKey = "\\Software\\Pegasus Mail\\NewMail";
+
+std::string LowerCase(std::string text) {
+    for (char& c : text) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return text;
 }
+
+bool IsSet(const std::optional<std::string>& value) {
+    return value && !value->empty();
+}
+
+// The user's own cache folder for the program. It replaces a shared temporary folder, where
+// anyone could have put links under the program's fixed file names.
+std::string PrivateWorkingFolder(const KelvorState& state) {
+    const platform::Environment& environment = state.platform.environment;
+    const char separator = state.platform.files.separator();
+    const auto cache = environment.variable("XDG_CACHE_HOME");
+    if (IsSet(cache) && cache->front() == separator) {
+        return state.pathIn(*cache, "kelvor");
+    }
+    const auto home = environment.variable("HOME");
+    const std::string cacheFolder = std::string(".cache") + separator + "kelvor";
+    return IsSet(home) ? state.pathIn(*home, cacheFolder) : cacheFolder;
+}
+
+void SettleWorkingFolder(KelvorState& state) {
+    std::string value = state.platform.environment.variable("APPDATA").value_or("");
+    if (value.size() > kAppdataValueLength) {
+        value.resize(kAppdataValueLength);
+    }
+    const auto position = LowerCase(value).find(kAppdata);
+    if (position != std::string::npos) {
+        const char separator = state.platform.files.separator();
+        const std::string localTemp = std::string("local") + separator + "temp";
+        state.folders.working =
+            state.pathIn(value.substr(0, position + kAppdata.size()), localTemp);
+        return;
+    }
+    // The line goes to the log of the folder the run will use, not to one named by whatever the
+    // variable held (with an empty variable that would be the root folder).
+    const std::string folder = PrivateWorkingFolder(state);
+    if (!state.platform.files.isDirectory(folder)) {
+        state.platform.files.createDirectories(folder, kPrivateFolderMode);
+    }
+    state.folders.working = folder;
+    LogLine(state, "No APPDATA variable on system, using " + folder);
+}
+
+struct CompanionFile {
+    std::string name;
+    const char* foundLabel;
+    const char* missingLabel;
+};
+
+void CheckCompanionFiles(KelvorState& state, const std::string& programName) {
+    const std::array<CompanionFile, 5> companions{{
+        {programName, "KELVOR.EXE (ok) in ", "KELVOR.EXE not found in "},
+        {"kelvor.ini", "KELVOR.INI (ok) in ", "KELVOR.INI not found in "},
+        {"kelvor.css", "KELVOR.CSS (ok) in ", "KELVOR.CSS not found in "},
+        {"kelvortz.txt", "KELVORTZ.TXT (ok) in ", "KELVORTZ.TXT not found in "},
+        {"kelvorHelp.htm", "KELVORHELP.HTM (ok) in ", "KELVORHelp.htm not found in "},
+    }};
+    const platform::FileSystem& files = state.platform.files;
+    const std::string& folder = state.folders.program;
+    for (const CompanionFile& companion : companions) {
+        const std::string path = state.pathIn(folder, companion.name);
+        const bool found =
+            !companion.name.empty() && files.exists(path) && !files.isDirectory(path);
+        LogLine(state, (found ? companion.foundLabel : companion.missingLabel) + folder);
+    }
+}
+
+void ReadNewMailFolder(KelvorState& state) {
+    const auto value = state.platform.registry.readDefaultValue(kNewMailKey);
+    if (!value) {
+        return;  // the folder stays as it was
+    }
+    const char separator = state.platform.files.separator();
+    std::string folder = state.platform.files.shortPath(*value);
+    // An empty folder stays empty: a lone separator would name the root folder.
+    if (!folder.empty() && folder.back() != separator) {
+        folder.push_back(separator);
+    }
+    state.folders.newMail = folder;
+}
+
+void SettleUsersZone(KelvorState& state) {
+    if (state.settings.myTzid.empty()) {
+        LogTraced(state, "Calling Gettimezone");
+        Gettimezone(state);
+    } else {
+        LookUpConfiguredZone(state, state.settings.myTzid);
+    }
+    CompleteMyTZ(state);
+    LogTraced(state, "My TZID: " + state.zones.MyTZ.Tzid);
+    LogTraced(state, "Done Gettimezone");
+}
+
+StartupOutcome RunSequence(KelvorState& state) {
+    if (!StartupThroughSettings(state)) {
+        return StartupOutcome::EndedEarly;
+    }
+
+    state.report.path = state.pathIn(state.folders.working, "kelvor.htm");
+    LogTraced(state, "Writing report to: " + state.report.path);
+    if (!WriteReportHeading(state)) {
+        LogLine(state, "Unable to create " + state.report.path);
+        return StartupOutcome::EndedEarly;
+    }
+    LogTraced(state, "Report heading written");
+    state.display.SetDefBackground(kWhite);
+
+    SettleUsersZone(state);
+
+    return ScanStep(state) ? StartupOutcome::Completed : StartupOutcome::EndedEarly;
+}
+
+}  // namespace
+
+bool StartupThroughSettings(KelvorState& state) {
+    state.tracing = false;
+    state.markers = OpenFileMarkers{};
+    ResetSettingDefaults(state.settings);
+
+    SettleWorkingFolder(state);
+    const char separator = state.platform.files.separator();
+    const std::string programPath = state.platform.environment.programPath();
+    state.folders.input = state.folders.working;
+    state.folders.program = FolderOf(programPath, separator);
+
+    LogLine(state, "  ");
+    LogLine(state, "KELVOR file locations check:");
+    LogLine(state, "Tempdir: " + state.folders.working);
+    LogLine(state, "KVDIR:        " + state.folders.program);
+    CheckCompanionFiles(state, NameOf(programPath, separator));
+
+    ReadNewMailFolder(state);
+
+    // Without a settings file the defaults stand; only a file that is there but cannot be read
+    // ends the run, since the user meant something by it.
+    const std::string settingsPath = state.pathIn(state.folders.program, "kelvor.ini");
+    platform::TextFileReader settingsFile;
+    if (state.platform.files.exists(settingsPath) &&
+        !settingsFile.open(state.platform.files, settingsPath)) {
+        LogLine(state, "Unable to open KELVOR.INI in " + state.folders.program);
+        return false;
+    }
+    LogLine(state, "Current KELVOR.EXE directory: " + state.folders.program);
+
+    // The line list is a member of the state and is reused from run to run; the display has
+    // no window to follow here, so there is nothing to resize.
+
+    if (!CommandLineStep(state)) {
+        return false;
+    }
+
+    state.rules.interval = 1;
+    state.rules.count = 1;
+
+    if (settingsFile.isOpen()) {
+        ReadSettingsLines(state, settingsFile);
+        settingsFile.close();
+    }
+    return true;
+}
+
+StartupOutcome startup(KelvorState& state) {
+    // The default error report: an unhandled failure ends this run and is shown to the user;
+    // what was done so far stays done.
+    try {
+        return RunSequence(state);
+    } catch (const IoError& error) {
+        state.platform.ui.messageBox(kDefaultErrorCaption, error.what());
+    } catch (const MissingFileError& error) {
+        state.platform.ui.messageBox(kDefaultErrorCaption, error.what());
+    }
+    return StartupOutcome::EndedEarly;
+}
+
+}  // namespace kelvor

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/file_system.h"
+
+namespace kelvor::platform {
+
+// The file system of a POSIX system. Paths are used as given; there is no short form, so the
+// short path of an existing path is the path itself.
+class PosixFileSystem : public FileSystem {
+  public:
+    bool exists(const std::string& path) const override;
+    bool isDirectory(const std::string& path) const override;
+    std::optional<std::uint64_t> size(const std::string& path) const override;
+    bool rename(const std::string& from, const std::string& to) override;
+    bool remove(const std::string& path) override;
+    std::optional<std::string> readAll(const std::string& path) const override;
+    bool writeAll(const std::string& path, std::string_view bytes) override;
+    bool append(const std::string& path, std::string_view bytes) override;
+    bool createDirectories(const std::string& path, unsigned mode) override;
+    std::string shortPath(const std::string& path) const override;
+    char separator() const override { return '/'; }
+};
+
+}  // namespace kelvor::platform

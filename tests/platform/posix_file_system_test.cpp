@@ -1,0 +1,95 @@
+#include "platform/posix/posix_file_system.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "platform/temp_folder.h"
+
+namespace kelvor::platform {
+namespace {
+
+using testing::TempFolder;
+
+TEST(PosixFileSystem, WholeFileWriteReadAndAppendKeepEveryByte) {
+    TempFolder temp;
+    PosixFileSystem files;
+    const std::string path = temp / "data.bin";
+    const std::string bytes("line\r\nwith\0nul\x1a\xff", 17);
+
+    EXPECT_FALSE(files.exists(path));
+    EXPECT_FALSE(files.size(path).has_value());
+    EXPECT_FALSE(files.readAll(path).has_value());
+    EXPECT_FALSE(files.append(path, "x"));  // appending never creates the file
+
+    ASSERT_TRUE(files.writeAll(path, bytes));
+    EXPECT_TRUE(files.exists(path));
+    EXPECT_FALSE(files.isDirectory(path));
+    EXPECT_EQ(files.size(path), 17u);
+    EXPECT_EQ(files.readAll(path), bytes);
+
+    ASSERT_TRUE(files.append(path, "more"));
+    EXPECT_EQ(files.readAll(path), bytes + "more");
+
+    ASSERT_TRUE(files.writeAll(path, "short"));  // writing again empties the file first
+    EXPECT_EQ(files.readAll(path), "short");
+    EXPECT_TRUE(files.writeAll(path, ""));
+    EXPECT_EQ(files.size(path), 0u);
+}
+
+TEST(PosixFileSystem, RenameAndRemove) {
+    TempFolder temp;
+    PosixFileSystem files;
+    const std::string log = temp / "kelvor.log";
+    const std::string backup = temp / "kelvor.bck";
+    ASSERT_TRUE(files.writeAll(log, "new"));
+    ASSERT_TRUE(files.writeAll(backup, "old"));
+
+    EXPECT_TRUE(files.rename(log, backup));  // replaces the older file
+    EXPECT_FALSE(files.exists(log));
+    EXPECT_EQ(files.readAll(backup), "new");
+    EXPECT_FALSE(files.rename(log, backup));
+
+    EXPECT_TRUE(files.remove(backup));
+    EXPECT_FALSE(files.exists(backup));
+    EXPECT_FALSE(files.remove(backup));
+}
+
+TEST(PosixFileSystem, FoldersAreNotFiles) {
+    TempFolder temp;
+    PosixFileSystem files;
+    EXPECT_TRUE(files.exists(temp.path()));
+    EXPECT_TRUE(files.isDirectory(temp.path()));
+    EXPECT_FALSE(files.size(temp.path()).has_value());
+    EXPECT_FALSE(files.readAll(temp.path()).has_value());
+    EXPECT_FALSE(files.writeAll(temp.path(), "x"));
+    EXPECT_FALSE(files.writeAll(temp / "missing/file", "x"));
+}
+
+TEST(PosixFileSystem, CreatedFoldersAreNestedAndPrivate) {
+    TempFolder temp;
+    PosixFileSystem files;
+    const std::string outer = temp / "cache";
+    const std::string inner = outer + "/kelvor";
+    ASSERT_TRUE(files.createDirectories(inner, 0700));
+    EXPECT_TRUE(files.isDirectory(inner));
+    for (const std::string& folder : {outer, inner}) {
+        struct stat info {};
+        ASSERT_EQ(::stat(folder.c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 0777, 0700u) << folder;
+    }
+    EXPECT_TRUE(files.createDirectories(inner, 0700));  // already there is fine
+
+    ASSERT_TRUE(files.writeAll(temp / "plain", ""));
+    EXPECT_FALSE(files.createDirectories(temp / "plain/sub", 0700));
+}
+
+TEST(PosixFileSystem, ShortPathIsThePathItselfOrEmpty) {
+    TempFolder temp;
+    PosixFileSystem files;
+    EXPECT_EQ(files.shortPath(temp.path()), temp.path());
+    EXPECT_EQ(files.shortPath(temp / "Pegasus Mail"), "");
+    EXPECT_EQ(files.separator(), '/');
+}
+
+}  // namespace
+}  // namespace kelvor::platform
