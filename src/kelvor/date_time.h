@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/clock.h"
+
 namespace kelvor {
 
 struct KelvorState;
@@ -32,12 +34,21 @@ void ToLocalTime(KelvorState& state);
 bool IsLeapYear(std::uint16_t year);
 std::uint16_t DayOfYear(std::uint16_t month, std::uint16_t day, std::uint16_t year);
 
-// A DURATION value as a span of days (weeks, days, hours, minutes and seconds are read).
+// A DURATION value as a span of days (weeks, days, hours, minutes and seconds are read; a
+// leading "-" makes the span negative; years and months, which have no fixed length, are not).
 DateTime ReadDuration(std::string_view value);
 
 // Building and taking apart date-time values.
 DateTime EncodeDateTime(int year, int month, int day, int hour, int minute, int second = 0);
 bool IsValidDate(int year, int month, int day);
+bool IsValidTime(int hour, int minute, int second = 0);
+// The civil parts of a value (the day of the week included); the time is rounded to the
+// millisecond, and a negative value keeps its time of day as the size of its fraction.
+platform::CivilTime DecodeDateTime(DateTime value);
+// Days in a month of a year, 0 for a month outside 1..12.
+int DaysInMonth(int year, int month);
+// 0 = Sunday .. 6 = Saturday.
+int DayOfWeek(int year, int month, int day);
 
 // Formats a value with a date-time pattern: yyyy, yy, mm / m (month, or minutes after hh or h),
 // mmm (short month name), dd / d, ddd (short day name), hh / h, nn / n, ss / s, and text in

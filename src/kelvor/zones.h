@@ -25,17 +25,21 @@ struct ZoneState {
     std::string senderZoneName;
 };
 
-// Fills MyTZ and period from the system's zone.
+// Fills MyTZ and period from the system's zone. A system that cannot tell its zone is taken as
+// UTC without daylight saving, and the period stays as it was.
 void Gettimezone(KelvorState& state);
 // The start-up lookup of a zone named by the "mytzid=" setting.
 void LookUpConfiguredZone(KelvorState& state, const std::string& zoneName);
-// Completes MyTZ after either of the two above (empty DayHrs, Tzid text).
+// Completes MyTZ after either of the two above (empty DayHrs, Tzid text); logs nothing, the
+// start-up sequence logs "My TZID: " itself.
 void CompleteMyTZ(KelvorState& state);
-// Sets MyTZ.Today and period from today's date.
+// Sets MyTZ.Today and period from today's date (daylight time may run over the turn of the
+// year, as south of the equator).
 void DecidePeriod(KelvorState& state);
 // Looks senderZoneName up in the zone table; fills SenderTZ.DayHrs and StdHrs.
 void TZLookup(KelvorState& state);
-// Writes both zone records to the log (traced), as the report writer does before each event.
+// Writes both zone records to the log (traced), as the report writer does before each event:
+// the whole dump, from its opening " " line to its closing one.
 void DumpZones(KelvorState& state);
 
 // "UTC " + sign + hh:mm for an offset east of UTC in minutes.
