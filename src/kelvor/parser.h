@@ -16,6 +16,7 @@ struct ParserState {
     bool inEvent = false;
     bool eventEnded = false;
     bool skipping = true;
+    bool endGiven = false;  // the event in hand has had its DTEND
 };
 
 // Reads mylist into the event record, writes the report rows, and ends and shows the report.

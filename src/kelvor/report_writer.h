@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace kelvor {
 
@@ -10,6 +11,10 @@ struct ReportState {
     std::string path;
 };
 
+// The blank row that opens every event block and the closing rows.
+inline constexpr std::string_view kSpacerRow =
+    "<tr><td width=\"30%\">&nbsp</td><td width=\"70%\">&nbsp;</td></tr>";
+
 // Creates the report and writes its heading; false when it cannot be created.
 bool WriteReportHeading(KelvorState& state);
 // Appends the rows of the event in hand.
@@ -18,7 +23,12 @@ void WriteEventReport(KelvorState& state);
 void WriteNoStreamEnding(KelvorState& state);
 // Appends bytes to the open report.
 void WriteReport(KelvorState& state, const std::string& bytes);
+// Appends one line and its CR LF to the open report.
+void WriteReportLine(KelvorState& state, std::string_view line);
 // Closes the report when its marker says it is open.
 void CloseReport(KelvorState& state);
+
+// One row of the report's two-column table, without its line end.
+std::string ReportRow(std::string_view label, std::string_view value);
 
 }  // namespace kelvor

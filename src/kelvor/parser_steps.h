@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "kelvor/date_time.h"
+
+namespace kelvor {
+
+struct KelvorState;
+
+// The property readers of ParseStream. Each works on the line in hand, split into
+// state.parser.name, parameters and value.
+void ReadAttendee(KelvorState& state);
+void ReadOrganizer(KelvorState& state);
+void ReadStart(KelvorState& state);
+void ReadEnd(KelvorState& state);
+void ReadDurationProperty(KelvorState& state);
+
+// A span of days as the report shows it: "hh:mm", or whole days then "day + hh:mm".
+std::string SpanText(DateTime span);
+
+bool Contains(std::string_view text, std::string_view part);
+std::string UpperCase(std::string_view text);
+
+}  // namespace kelvor
