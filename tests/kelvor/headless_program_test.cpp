@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cctype>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "kelvor/program_run.h"
 #include "platform/posix/posix_file_system.h"
 #include "platform/temp_folder.h"
 #include "platform/text_file_reader.h"
@@ -13,27 +13,9 @@
 namespace kelvor {
 namespace {
 
+using testing::ProgramRun;
+using testing::RunProgram;
 using testing::TempFolder;
-
-struct ProgramRun {
-    int status = -1;
-    std::string errors;
-};
-
-// Runs the built program in a clean environment whose only folders are inside temp.
-ProgramRun RunProgram(const TempFolder& temp, const std::string& arguments) {
-    const std::string command = "env -i PATH=/usr/bin:/bin HOME='" + temp.path() +
-                                "' XDG_CACHE_HOME='" + temp / "cache" + "' KELVOR_REGISTRY='" +
-                                temp / "registry" + "' '" + KELVOR_PROGRAM_PATH + "' " + arguments +
-                                " 2>'" + temp / "stderr" + "' >/dev/null";
-    ProgramRun run;
-    const int raw = std::system(command.c_str());
-    if (raw != -1 && WIFEXITED(raw)) {
-        run.status = WEXITSTATUS(raw);
-    }
-    run.errors = platform::PosixFileSystem().readAll(temp / "stderr").value_or("");
-    return run;
-}
 
 TEST(HeadlessProgram, WithoutInputFileTellsTheUserAndEndsEarly) {
     TempFolder temp;
