@@ -1,0 +1,104 @@
+#include "platform/qt/qt_canvas.h"
+
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPalette>
+#include <cstdlib>
+#include <memory>
+
+#include "engine/colours.h"
+#include "engine/fonts.h"
+#include "engine/properties.h"
+#include "engine/style_list.h"
+
+namespace kelvor::platform::qt {
+namespace {
+
+// The Qt canvas needs one application object for the whole test program.
+QGuiApplication& Application() {
+    static int argc = 1;
+    static char name[] = "kelvor_engine_tests";
+    static char* argv[] = {name, nullptr};
+    static std::unique_ptr<QGuiApplication> app = [] {
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        return std::make_unique<QGuiApplication>(argc, argv);
+    }();
+    return *app;
+}
+
+TEST(QtCanvas, WindowsFamiliesResolveToTheirMetricTwins) {
+    Application();
+    QImage image(200, 60, QImage::Format_RGB32);
+    QtCanvas canvas(image);
+    EXPECT_TRUE(canvas.hasFontFamily("Arial"));
+    EXPECT_TRUE(canvas.hasFontFamily("times new roman"));
+    EXPECT_TRUE(canvas.hasFontFamily("Courier New"));
+    EXPECT_FALSE(canvas.hasFontFamily("No Such Family 123"));
+    EXPECT_EQ(QtCanvas::actualFamily("Arial"), "Liberation Sans");
+    const std::vector<std::string> families = canvas.fontFamilies();
+    EXPECT_NE(std::find(families.begin(), families.end(), "Times New Roman"), families.end());
+    EXPECT_EQ(engine::ResolveFontFamily("Foo, sans-serif", canvas), "Arial");
+    // System colours come from the desktop palette.
+    const QColor text = QGuiApplication::palette().color(QPalette::Active, QPalette::Text);
+    EXPECT_EQ(engine::ResolveColour(engine::kSystemColourBase + 8, canvas),
+              static_cast<RgbColour>(text.red() | (text.green() << 8) | (text.blue() << 16)));
+}
+
+TEST(QtCanvas, MeasuresAndDrawsTextWithARealFont) {
+    Application();
+    QImage image(200, 60, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QtCanvas canvas(image);
+        FontRequest request;
+        request.name = "Arial";
+        request.height = -20;
+        const std::shared_ptr<Font> font = canvas.createFont(request);
+        const FontMetrics& m = font->metrics();
+        EXPECT_EQ(m.height, m.ascent + m.descent);
+        EXPECT_GT(m.ascent, m.descent);
+        EXPECT_GE(m.internalLeading, 0);
+        EXPECT_GT(m.averageCharWidth, 0);
+        EXPECT_GE(m.maxCharWidth, m.averageCharWidth);
+        EXPECT_EQ(m.charset, kAnsiCharset);
+        const int one = font->textWidth(u"W");
+        EXPECT_GT(one, 0);
+        EXPECT_GT(font->textWidth(u"WWWW"), 3 * one);
+        EXPECT_LT(font->textWidth(u"iiii"), font->textWidth(u"WWWW"));
+
+        canvas.drawText(*font, 10, 40, u"Kelvor", 0x0000FF, std::nullopt);  // red text
+        canvas.fillRect(Rect{150, 10, 160, 20}, 0xFF0000);                  // blue square
+    }
+    int red = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < 150; ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            if (pixel.red() > 200 && pixel.green() < 80 && pixel.blue() < 80)
+                ++red;
+        }
+    }
+    EXPECT_GT(red, 20);
+    EXPECT_EQ(image.pixelColor(155, 15), QColor(0, 0, 255));
+    EXPECT_EQ(image.pixelColor(165, 15), QColor(Qt::white));
+    // Nothing drawn above the text's ascent.
+    EXPECT_EQ(image.pixelColor(20, 2), QColor(Qt::white));
+}
+
+TEST(QtCanvas, BuildsTheFontsOfElements) {
+    Application();
+    QImage image(10, 10, QImage::Format_RGB32);
+    QtCanvas canvas(image);
+    engine::TStyleList list(canvas);
+    engine::StyleDefaults defaults;
+    list.initialize(defaults);
+    engine::TProperties root(list.defaults());
+    const engine::TDocFont& font = root.font();
+    EXPECT_EQ(font.description.name, "Times New Roman");
+    EXPECT_GT(root.emSize(), 10);
+    EXPECT_EQ(root.exSize(), root.emSize() / 2);
+}
+
+}  // namespace
+}  // namespace kelvor::platform::qt
