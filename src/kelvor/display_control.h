@@ -7,14 +7,14 @@ namespace kelvor {
 
 // Raised by a load when the file is missing; the message names it.
 class MissingFileError : public std::runtime_error {
-public:
+  public:
     explicit MissingFileError(const std::string& path)
         : std::runtime_error("Can't locate file: " + path) {}
 };
 
 // What the calendar side asks of the display control that shows the report.
 class DisplayControl {
-public:
+  public:
     virtual ~DisplayControl() = default;
     virtual void ClearDocument() = 0;
     // Load and show a file as HTML or as preformatted plain text; MissingFileError when missing.

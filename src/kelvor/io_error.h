@@ -8,11 +8,12 @@ namespace kelvor {
 // An input/output failure that a step does not handle itself. It ends the current handler and
 // reaches the user through the default error report, as "I/O error <code>".
 class IoError : public std::runtime_error {
-public:
-    explicit IoError(int code) : std::runtime_error("I/O error " + std::to_string(code)), code_(code) {}
+  public:
+    explicit IoError(int code)
+        : std::runtime_error("I/O error " + std::to_string(code)), code_(code) {}
     int code() const { return code_; }
 
-private:
+  private:
     int code_;
 };
 

@@ -2,7 +2,9 @@
 
 namespace kelvor {
 
-void RecordingDisplay::ClearDocument() { requests_.push_back("ClearDocument"); }
+void RecordingDisplay::ClearDocument() {
+    requests_.push_back("ClearDocument");
+}
 
 void RecordingDisplay::load(const std::string& verb, const std::string& path) {
     if (path.empty()) {
@@ -15,13 +17,17 @@ void RecordingDisplay::load(const std::string& verb, const std::string& path) {
     requests_.push_back(verb + " " + path);
 }
 
-void RecordingDisplay::LoadHtmlFile(const std::string& path) { load("LoadHtmlFile", path); }
+void RecordingDisplay::LoadHtmlFile(const std::string& path) {
+    load("LoadHtmlFile", path);
+}
 
 void RecordingDisplay::LoadPlainTextFile(const std::string& path) {
     load("LoadPlainTextFile", path);
 }
 
-void RecordingDisplay::ReloadDocument() { requests_.push_back("ReloadDocument"); }
+void RecordingDisplay::ReloadDocument() {
+    requests_.push_back("ReloadDocument");
+}
 
 void RecordingDisplay::SetDefFontSize(int points) {
     fontSize_ = points;

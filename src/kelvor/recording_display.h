@@ -12,7 +12,7 @@ namespace kelvor {
 // the settings it is given and records every request, and checks loads against the file system
 // so a missing file fails as it would on screen.
 class RecordingDisplay : public DisplayControl {
-public:
+  public:
     explicit RecordingDisplay(const platform::FileSystem& files) : files_(files) {}
 
     void ClearDocument() override;
@@ -30,7 +30,7 @@ public:
     // One line per request, for example "LoadHtmlFile /tmp/kelvor.htm".
     const std::vector<std::string>& requests() const { return requests_; }
 
-private:
+  private:
     void load(const std::string& verb, const std::string& path);
 
     const platform::FileSystem& files_;

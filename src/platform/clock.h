@@ -17,7 +17,7 @@ struct CivilTime {
 };
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     // The local date and time of the system clock now.
     virtual CivilTime localNow() const = 0;

@@ -9,7 +9,7 @@ namespace kelvor::platform {
 
 // What the running process knows about itself: its environment, its own file and its arguments.
 class Environment {
-public:
+  public:
     virtual ~Environment() = default;
     // The value of an environment variable, or nothing when it is not set.
     virtual std::optional<std::string> variable(std::string_view name) const = 0;

@@ -10,7 +10,7 @@ namespace kelvor::platform {
 // The file operations the program needs. Every call is complete in itself: no handle is kept,
 // which is how the trace log and the whole-file reads and writes use files anyway.
 class FileSystem {
-public:
+  public:
     virtual ~FileSystem() = default;
     virtual bool exists(const std::string& path) const = 0;
     virtual bool isDirectory(const std::string& path) const = 0;

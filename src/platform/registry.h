@@ -8,7 +8,7 @@ namespace kelvor::platform {
 
 // Read access to the current user's settings registry.
 class Registry {
-public:
+  public:
     virtual ~Registry() = default;
     // The default (unnamed) value of a key below the current user's root, for example
     // "\Software\Pegasus Mail\NewMail"; nothing when the key cannot be opened.

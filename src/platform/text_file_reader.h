@@ -13,7 +13,7 @@ namespace kelvor::platform {
 // after that CR belongs to the same line end, an LF alone stays in the line, and a byte 26
 // ends the file. The file is read whole when it is opened.
 class TextFileReader {
-public:
+  public:
     TextFileReader() = default;
     explicit TextFileReader(std::string bytes);
 
@@ -27,7 +27,7 @@ public:
     // The next line without its line end; an empty text at the end of the file.
     std::string readLine();
 
-private:
+  private:
     std::string bytes_;
     std::size_t position_ = 0;
     bool open_ = false;

@@ -30,7 +30,7 @@ struct TimeZoneInformation {
 };
 
 class SystemTimeZone {
-public:
+  public:
     virtual ~SystemTimeZone() = default;
     // Nothing when the system cannot tell its zone.
     virtual std::optional<TimeZoneInformation> information() const = 0;

@@ -7,7 +7,8 @@ namespace kelvor::testing {
 namespace {
 std::string parentOf(const std::string& path) {
     auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) return "";
+    if (slash == std::string::npos)
+        return "";
     return path.substr(0, slash);
 }
 }  // namespace
@@ -39,11 +40,14 @@ bool FakeFileSystem::exists(const std::string& path) const {
     return files.count(path) > 0 || folders.count(path) > 0;
 }
 
-bool FakeFileSystem::isDirectory(const std::string& path) const { return folders.count(path) > 0; }
+bool FakeFileSystem::isDirectory(const std::string& path) const {
+    return folders.count(path) > 0;
+}
 
 std::optional<std::uint64_t> FakeFileSystem::size(const std::string& path) const {
     auto it = files.find(path);
-    if (it == files.end()) return std::nullopt;
+    if (it == files.end())
+        return std::nullopt;
     return it->second.size();
 }
 
@@ -59,25 +63,29 @@ bool FakeFileSystem::rename(const std::string& from, const std::string& to) {
 }
 
 bool FakeFileSystem::remove(const std::string& path) {
-    if (locked.count(path)) return false;
+    if (locked.count(path))
+        return false;
     return files.erase(path) > 0;
 }
 
 std::optional<std::string> FakeFileSystem::readAll(const std::string& path) const {
     auto it = files.find(path);
-    if (it == files.end() || unreadable.count(path)) return std::nullopt;
+    if (it == files.end() || unreadable.count(path))
+        return std::nullopt;
     return it->second;
 }
 
 bool FakeFileSystem::writeAll(const std::string& path, std::string_view bytes) {
-    if (unwritable.count(path) || !parentExists(path) || folders.count(path)) return false;
+    if (unwritable.count(path) || !parentExists(path) || folders.count(path))
+        return false;
     files[path] = std::string(bytes);
     return true;
 }
 
 bool FakeFileSystem::append(const std::string& path, std::string_view bytes) {
     auto it = files.find(path);
-    if (it == files.end() || unwritable.count(path)) return false;
+    if (it == files.end() || unwritable.count(path))
+        return false;
     it->second.append(bytes);
     return true;
 }
@@ -92,7 +100,8 @@ std::string FakeFileSystem::shortPath(const std::string& path) const {
 }
 
 std::optional<platform::CivilTime> FakeTimeZone::utcToLocal(const platform::CivilTime& utc) const {
-    if (failConversion) return std::nullopt;
+    if (failConversion)
+        return std::nullopt;
     std::tm tm{};
     tm.tm_year = utc.year - 1900;
     tm.tm_mon = utc.month - 1;

@@ -12,14 +12,15 @@
 namespace kelvor::testing {
 
 class FakeEnvironment : public platform::Environment {
-public:
+  public:
     std::map<std::string, std::string> variables;
     std::string program = "/opt/kelvor/kelvor";
     std::vector<std::string> args;
 
     std::optional<std::string> variable(std::string_view name) const override {
         auto it = variables.find(std::string(name));
-        if (it == variables.end()) return std::nullopt;
+        if (it == variables.end())
+            return std::nullopt;
         return it->second;
     }
     std::string programPath() const override { return program; }
@@ -29,7 +30,7 @@ public:
 // An in-memory file system with "/" as separator. Folders exist when created or when a file
 // lies in them; paths can be marked unreadable or unwritable to provoke failures.
 class FakeFileSystem : public platform::FileSystem {
-public:
+  public:
     std::map<std::string, std::string> files;
     std::set<std::string> folders;
     std::set<std::string> unreadable;
@@ -52,22 +53,23 @@ public:
     std::string shortPath(const std::string& path) const override;
     char separator() const override { return '/'; }
 
-private:
+  private:
     bool parentExists(const std::string& path) const;
 };
 
 class FakeRegistry : public platform::Registry {
-public:
+  public:
     std::map<std::string, std::string> defaultValues;
     std::optional<std::string> readDefaultValue(std::string_view key) const override {
         auto it = defaultValues.find(std::string(key));
-        if (it == defaultValues.end()) return std::nullopt;
+        if (it == defaultValues.end())
+            return std::nullopt;
         return it->second;
     }
 };
 
 class FakeClock : public platform::Clock {
-public:
+  public:
     platform::CivilTime now{2026, 12, 8, 9, 5, 0, 0, 2};
     std::uint64_t ms = 0;
     platform::CivilTime localNow() const override { return now; }
@@ -76,9 +78,9 @@ public:
 
 // A zone whose local time is always UTC plus offsetMinutes; information() answers info.
 class FakeTimeZone : public platform::SystemTimeZone {
-public:
+  public:
     std::optional<platform::TimeZoneInformation> info;  // nothing: the system cannot tell
-    int offsetMinutes = 0;                             // east of UTC, used by utcToLocal
+    int offsetMinutes = 0;                              // east of UTC, used by utcToLocal
     bool failConversion = false;
 
     std::optional<platform::TimeZoneInformation> information() const override { return info; }
@@ -86,7 +88,7 @@ public:
 };
 
 class FakeUserInterface : public platform::UserInterface {
-public:
+  public:
     std::vector<std::pair<std::string, std::string>> boxes;  // caption, text
     void messageBox(const std::string& caption, const std::string& text) override {
         boxes.emplace_back(caption, text);

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "kelvor/tokens.h"
+
+#include <gtest/gtest.h>
 
 namespace kelvor {
 namespace {

@@ -1,8 +1,9 @@
+#include "kelvor/trace_log.h"
+
 #include <gtest/gtest.h>
 
 #include "fakes/test_platform.h"
 #include "kelvor/io_error.h"
-#include "kelvor/trace_log.h"
 
 namespace kelvor {
 namespace {
