@@ -8,7 +8,7 @@ packages=(
     build-essential cmake ninja-build g++
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev libgl-dev libpng-dev libjpeg-dev zlib1g-dev
-    fonts-liberation tzdata unicode-cldr-core clang-format
+    fonts-liberation tzdata unicode-cldr-core clang-format clang libclang-rt-14-dev
 )
 
 missing=()
