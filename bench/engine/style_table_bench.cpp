@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/properties.h"
-#include "engine/style_list.h"
-#include "engine/style_sheet_parser.h"
+#include "engine/style/properties.h"
+#include "engine/style/style_list.h"
+#include "engine/style/style_sheet_parser.h"
 #include "fakes/test_canvas.h"
 #include "platform/qt/qt_canvas.h"
 

@@ -8,10 +8,10 @@
 #include <cstdlib>
 #include <memory>
 
-#include "engine/colours.h"
-#include "engine/fonts.h"
-#include "engine/properties.h"
-#include "engine/style_list.h"
+#include "engine/style/colours.h"
+#include "engine/style/fonts.h"
+#include "engine/style/properties.h"
+#include "engine/style/style_list.h"
 
 namespace kelvor::platform::qt {
 namespace {

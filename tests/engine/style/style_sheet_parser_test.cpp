@@ -1,4 +1,4 @@
-#include "engine/style_sheet_parser.h"
+#include "engine/style/style_sheet_parser.h"
 
 #include <gtest/gtest.h>
 

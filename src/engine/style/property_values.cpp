@@ -1,9 +1,9 @@
-#include "engine/property_values.h"
+#include "engine/style/property_values.h"
 
 #include <cmath>
 
-#include "engine/lengths.h"
-#include "engine/text_utils.h"
+#include "engine/style/lengths.h"
+#include "engine/text/text_utils.h"
 
 namespace kelvor::engine {
 

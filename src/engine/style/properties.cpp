@@ -1,14 +1,14 @@
-#include "engine/properties.h"
+#include "engine/style/properties.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "engine/charsets.h"
-#include "engine/lengths.h"
-#include "engine/property_values.h"
-#include "engine/selectors.h"
-#include "engine/style_list.h"
-#include "engine/text_utils.h"
+#include "engine/style/lengths.h"
+#include "engine/style/property_values.h"
+#include "engine/style/selectors.h"
+#include "engine/style/style_list.h"
+#include "engine/text/charsets.h"
+#include "engine/text/text_utils.h"
 
 namespace kelvor::engine {
 

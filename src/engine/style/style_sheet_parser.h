@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "engine/properties.h"
-#include "engine/style_list.h"
+#include "engine/style/properties.h"
+#include "engine/style/style_list.h"
 
 namespace kelvor::engine {
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "engine/colours.h"
-#include "engine/fonts.h"
-#include "engine/style_properties.h"
+#include "engine/style/colours.h"
+#include "engine/style/fonts.h"
+#include "engine/style/style_properties.h"
 #include "platform/canvas.h"
 
 namespace kelvor::engine {

@@ -1,4 +1,4 @@
-#include "engine/lengths.h"
+#include "engine/style/lengths.h"
 
 #include <gtest/gtest.h>
 

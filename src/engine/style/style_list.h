@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/colours.h"
-#include "engine/properties.h"
+#include "engine/style/colours.h"
+#include "engine/style/properties.h"
 #include "platform/canvas.h"
 
 namespace kelvor::engine {

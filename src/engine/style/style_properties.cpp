@@ -1,4 +1,4 @@
-#include "engine/style_properties.h"
+#include "engine/style/style_properties.h"
 
 namespace kelvor::engine {
 

@@ -1,4 +1,4 @@
-#include "engine/colours.h"
+#include "engine/style/colours.h"
 
 #include <gtest/gtest.h>
 

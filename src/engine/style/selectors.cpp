@@ -1,9 +1,9 @@
-#include "engine/selectors.h"
+#include "engine/style/selectors.h"
 
 #include <algorithm>
 #include <cstdio>
 
-#include "engine/text_utils.h"
+#include "engine/text/text_utils.h"
 
 namespace kelvor::engine {
 

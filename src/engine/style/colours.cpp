@@ -1,11 +1,11 @@
-#include "engine/colours.h"
+#include "engine/style/colours.h"
 
 #include <algorithm>
 #include <array>
 #include <cctype>
 #include <string>
 
-#include "engine/text_utils.h"
+#include "engine/text/text_utils.h"
 
 namespace kelvor::engine {
 

@@ -1,10 +1,10 @@
 #include <array>
 #include <string>
 
-#include "engine/colours.h"
-#include "engine/lengths.h"
-#include "engine/property_values.h"
-#include "engine/text_utils.h"
+#include "engine/style/colours.h"
+#include "engine/style/lengths.h"
+#include "engine/style/property_values.h"
+#include "engine/text/text_utils.h"
 
 namespace kelvor::engine {
 

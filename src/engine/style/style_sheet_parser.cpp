@@ -1,10 +1,10 @@
-#include "engine/style_sheet_parser.h"
+#include "engine/style/style_sheet_parser.h"
 
 #include <cctype>
 #include <vector>
 
-#include "engine/selectors.h"
-#include "engine/text_utils.h"
+#include "engine/style/selectors.h"
+#include "engine/text/text_utils.h"
 
 namespace kelvor::engine {
 

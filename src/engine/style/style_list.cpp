@@ -1,7 +1,7 @@
-#include "engine/style_list.h"
+#include "engine/style/style_list.h"
 
-#include "engine/property_values.h"
-#include "engine/selectors.h"
+#include "engine/style/property_values.h"
+#include "engine/style/selectors.h"
 
 namespace kelvor::engine {
 

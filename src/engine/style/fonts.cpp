@@ -1,9 +1,9 @@
-#include "engine/fonts.h"
+#include "engine/style/fonts.h"
 
 #include <array>
 #include <cmath>
 
-#include "engine/text_utils.h"
+#include "engine/text/text_utils.h"
 
 namespace kelvor::engine {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/colours.h"
+#include "engine/style/colours.h"
 #include "platform/canvas.h"
 
 namespace kelvor::engine {

@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "engine/colours.h"
-#include "engine/style_properties.h"
+#include "engine/style/colours.h"
+#include "engine/style/style_properties.h"
 
 namespace kelvor::engine {
 

@@ -1,4 +1,4 @@
-#include "engine/charsets.h"
+#include "engine/text/charsets.h"
 
 #include <iconv.h>
 

@@ -1,10 +1,10 @@
-#include "engine/lengths.h"
+#include "engine/style/lengths.h"
 
 #include <array>
 #include <cctype>
 #include <cmath>
 
-#include "engine/text_utils.h"
+#include "engine/text/text_utils.h"
 
 namespace kelvor::engine {
 
