@@ -10,6 +10,7 @@
 #include "kelvor/report_writer.h"
 #include "kelvor/stream_preparation.h"
 #include "kelvor/trace_log.h"
+#include "platform/ascii.h"
 #include "platform/text_file_reader.h"
 
 namespace kelvor {
@@ -26,19 +27,6 @@ constexpr std::string_view kBase64Marker = "QkVHSU46VkNBTEVOREFS";
 // which reads as an empty line.
 bool EndsStreamBody(const std::string& line) {
     return line.empty() || line.front() == '-';
-}
-
-std::string TrimBlanksAndControls(const std::string& line) {
-    auto isSpace = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-    std::size_t first = 0;
-    std::size_t last = line.size();
-    while (first < last && isSpace(line[first])) {
-        ++first;
-    }
-    while (last > first && isSpace(line[last - 1])) {
-        --last;
-    }
-    return line.substr(first, last - first);
 }
 
 void CloseInput(KelvorState& state, platform::TextFileReader& input) {
@@ -85,9 +73,9 @@ void PlainExtraction(KelvorState& state, platform::TextFileReader& input,
 void Base64Extraction(KelvorState& state, platform::TextFileReader& input,
                       const std::string& firstLine, const std::string& workingCopyPath) {
     LogTraced(state, "Base64 BEGIN:VCALENDAR detected");
-    std::string encoded = TrimBlanksAndControls(firstLine);
+    std::string encoded(ascii::TrimSpacesAndControls(firstLine));
     for (std::string line = input.readLine(); !EndsStreamBody(line); line = input.readLine()) {
-        encoded += TrimBlanksAndControls(line);
+        encoded += ascii::TrimSpacesAndControls(line);
     }
     CloseInput(state, input);
 

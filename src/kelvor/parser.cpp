@@ -9,6 +9,7 @@
 #include "kelvor/report_writer.h"
 #include "kelvor/rules.h"
 #include "kelvor/trace_log.h"
+#include "platform/ascii.h"
 
 namespace kelvor {
 
@@ -56,9 +57,9 @@ void SplitLine(ParserState& parser) {
         parser.name = line.substr(0, colon);
         parser.value = line.substr(colon + 1);
     } else {
-        parser.name = UpperCase(std::string_view(line).substr(0, semicolon));
+        parser.name = ascii::UpperCased(std::string_view(line).substr(0, semicolon));
         parser.parameters =
-            UpperCase(std::string_view(line).substr(semicolon + 1, colon - semicolon - 1));
+            ascii::UpperCased(std::string_view(line).substr(semicolon + 1, colon - semicolon - 1));
         parser.value = colon + 1 < line.size() ? line.substr(colon + 1) : std::string(" ");
     }
     // The preparation wrote the colon of "MAILTO:" as "~" so that it could not end the name.
@@ -154,7 +155,7 @@ bool DispatchAlwaysReadProperty(KelvorState& state) {
         ReadVersion(state);
     } else if (name == "CATEGORIES") {
         LogTraced(state, "Categories");
-        event.categories = UpperCase(value);
+        event.categories = ascii::UpperCased(value);
     } else if (name == "ATTENDEE") {
         ReadAttendee(state);
     } else if (name == "ORGANIZER") {
@@ -257,16 +258,6 @@ void EndOfStream(KelvorState& state) {
 
 bool Contains(std::string_view text, std::string_view part) {
     return text.find(part) != std::string_view::npos;
-}
-
-std::string UpperCase(std::string_view text) {
-    std::string upper(text);
-    for (char& c : upper) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
-    return upper;
 }
 
 void ParseStream(KelvorState& state) {

@@ -8,17 +8,12 @@
 #include "kelvor/tokens.h"
 #include "kelvor/trace_log.h"
 #include "kelvor/zones.h"
+#include "platform/ascii.h"
 #include "platform/text_file_reader.h"
 
 namespace kelvor {
 
 namespace {
-
-std::string UpperCase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return text;
-}
 
 std::string ZoneTablePath(const KelvorState& state) {
     return state.pathIn(state.folders.program, "kelvortz.txt");
@@ -43,7 +38,7 @@ void TZLookup(KelvorState& state) {
     ZoneRecord& sender = state.zones.SenderTZ;
     bool found = false;
     while (!table.eof()) {
-        const std::string line = UpperCase(table.readLine());
+        const std::string line = ascii::UpperCased(table.readLine());
         if (line.empty()) {
             break;  // the table ends at its first empty line
         }
@@ -84,7 +79,7 @@ void LookUpConfiguredZone(KelvorState& state, const std::string& zoneName) {
         if (raw[0] == '*') {
             continue;
         }
-        std::string text = UpperCase(raw);
+        std::string text = ascii::UpperCased(raw);
         std::replace(text.begin(), text.end(), '_', ' ');
         LogTraced(state, "Looking for: " + text);
         if (text.compare(0, zoneName.size(), zoneName) != 0) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/text/text_utils.h"
+#include "platform/ascii.h"
 
 namespace kelvor::engine {
 
@@ -272,14 +273,14 @@ bool ReadHex(std::string_view text, bool strict, TColour& colour) {
 
 // One component: a number, or a percentage of 255; out-of-range values are clamped.
 bool ReadComponent(std::string_view text, int& value) {
-    text = Trim(text);
+    text = ascii::TrimWhitespace(text);
     bool percent = false;
     if (!text.empty() && text.back() == '%') {
         percent = true;
         text.remove_suffix(1);
     }
     double number = 0;
-    if (!ParseNumber(Trim(text), number)) {
+    if (!ParseNumber(ascii::TrimWhitespace(text), number)) {
         return false;
     }
     if (percent)
@@ -332,7 +333,7 @@ bool ColorFromString(std::string_view raw, bool strict, TColour& colour) {
     // The remembered result is keyed on the mode too: a bare "ff0000" accepted from an attribute
     // must still be refused in a style sheet.
     static LastConversion last;
-    const std::string text = ToLower(Trim(raw));
+    const std::string text = ascii::LowerCased(ascii::TrimWhitespace(raw));
     if (!(last.valid && last.text == text && last.strict == strict)) {
         last.text = text;
         last.strict = strict;

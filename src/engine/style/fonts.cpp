@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/text/text_utils.h"
+#include "platform/ascii.h"
 
 namespace kelvor::engine {
 
@@ -24,7 +25,7 @@ constexpr std::array<GenericFamily, 5> kGenericFamilies = {{
 
 std::string MapGeneric(std::string_view name) {
     for (const GenericFamily& generic : kGenericFamilies) {
-        if (EqualsIgnoreCase(name, generic.generic))
+        if (ascii::EqualsIgnoringCase(name, generic.generic))
             return std::string(generic.family);
     }
     return std::string(name);
@@ -62,7 +63,8 @@ std::shared_ptr<TDocFont> MakeDocFont(platform::Canvas& canvas, const FontDescri
 std::string ResolveFontFamily(std::string_view list, const platform::Canvas& canvas) {
     std::string first;
     for (std::string_view part : Split(list, ',')) {
-        const std::string name = MapGeneric(Trim(Unquote(Trim(part))));
+        const std::string name =
+            MapGeneric(ascii::TrimWhitespace(Unquote(ascii::TrimWhitespace(part))));
         if (name.empty())
             continue;
         if (first.empty())

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "engine/text/text_utils.h"
+#include "platform/ascii.h"
 
 namespace kelvor::engine {
 
@@ -37,18 +38,18 @@ constexpr std::array<SizeKeyword, 7> kSizeKeywords = {{
 }  // namespace
 
 bool SplitNumberAndUnit(std::string_view text, NumberAndUnit& result) {
-    text = Trim(text);
+    text = ascii::TrimWhitespace(text);
     std::size_t end = 0;
     while (end < text.size() && IsNumberChar(text[end], end == 0))
         ++end;
     if (!ParseNumber(text.substr(0, end), result.number))
         return false;
-    result.unit = ToLower(Trim(text.substr(end)));
+    result.unit = ascii::LowerCased(ascii::TrimWhitespace(text.substr(end)));
     return true;
 }
 
 bool IsRelativeFontSize(std::string_view raw) {
-    const std::string text = ToLower(Trim(raw));
+    const std::string text = ascii::LowerCased(ascii::TrimWhitespace(raw));
     if (text == "larger" || text == "smaller")
         return true;
     NumberAndUnit value;
@@ -59,7 +60,7 @@ bool IsRelativeFontSize(std::string_view raw) {
 
 double FontSizeToPoints(std::string_view raw, double parent, double defaultSize,
                         int pixelsPerInch) {
-    const std::string text = ToLower(Trim(raw));
+    const std::string text = ascii::LowerCased(ascii::TrimWhitespace(raw));
     if (text == "smaller")
         return parent * 0.75;
     if (text == "larger")
@@ -126,7 +127,7 @@ int LengthToPixels(std::string_view raw, double base, int emSize, int exSize, in
 }
 
 int BorderWidthToPixels(std::string_view raw, int emSize, int exSize, int pixelsPerInch) {
-    const std::string text = ToLower(Trim(raw));
+    const std::string text = ascii::LowerCased(ascii::TrimWhitespace(raw));
     if (text == "thin")
         return 2;
     if (text == "medium")

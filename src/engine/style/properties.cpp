@@ -9,6 +9,7 @@
 #include "engine/style/style_list.h"
 #include "engine/text/charsets.h"
 #include "engine/text/text_utils.h"
+#include "platform/ascii.h"
 
 namespace kelvor::engine {
 
@@ -62,13 +63,13 @@ BorderKind BorderKindOf(std::string_view text) {
 }
 
 std::string UrlOf(std::string_view text) {
-    text = Trim(text);
+    text = ascii::TrimWhitespace(text);
     if (text.rfind("url(", 0) != 0)
         return {};
     text.remove_prefix(4);
     if (!text.empty() && text.back() == ')')
         text.remove_suffix(1);
-    return std::string(Unquote(Trim(text)));
+    return std::string(Unquote(ascii::TrimWhitespace(text)));
 }
 
 }  // namespace
@@ -85,7 +86,7 @@ int TProperties::exSize() const {
 
 void TProperties::inherit(std::string_view tag, const TProperties& parent) {
     props = parent.props;
-    const std::string parentTag = ToLower(parent.propTag);
+    const std::string parentTag = ascii::LowerCased(parent.propTag);
     const bool passesAll = parentTag == "thead" || parentTag == "tbody" || parentTag == "tfoot";
     if (parentTag == "span") {
         props[BorderStyle] = std::monostate{};
@@ -96,7 +97,7 @@ void TProperties::inherit(std::string_view tag, const TProperties& parent) {
     for (int index = MarginTop; index <= Left; ++index) {
         props[static_cast<std::size_t>(index)] = kNotSet;
     }
-    if (EqualsIgnoreCase(tag, "table"))
+    if (ascii::EqualsIgnoringCase(tag, "table"))
         props[WordWrap] = std::string("normal");
     propTag = std::string(tag);
     propClass.clear();
@@ -142,7 +143,7 @@ void TProperties::applyCascade(const TStyleList& list, std::string_view tag,
                                std::string_view pseudo,
                                std::span<const TProperties* const> ancestors) {
     const std::vector<std::string> keys =
-        CascadeKeys(tag, classKey, id, pseudo, EqualsIgnoreCase(tag, "a"));
+        CascadeKeys(tag, classKey, id, pseudo, ascii::EqualsIgnoringCase(tag, "a"));
     for (const std::string& key : keys) {
         if (const TProperties* rule = list.find(key))
             applyRule(*rule);
@@ -203,8 +204,9 @@ void TProperties::setProperty(int index, PropValue value) {
 }
 
 void TProperties::setPropertyFromText(std::string_view name, std::string_view text, bool strict) {
-    const std::string lowerName = ToLower(Trim(name));
-    for (const Declaration& declaration : ExpandDeclaration(lowerName, Trim(text))) {
+    const std::string lowerName = ascii::LowerCased(ascii::TrimWhitespace(name));
+    for (const Declaration& declaration :
+         ExpandDeclaration(lowerName, ascii::TrimWhitespace(text))) {
         PropValue value;
         if (PropertyValueFromText(declaration.index, declaration.text, strict,
                                   PaletteFlag(*canvas_), value)) {

@@ -4,6 +4,7 @@
 
 #include "engine/style/lengths.h"
 #include "engine/text/text_utils.h"
+#include "platform/ascii.h"
 
 namespace kelvor::engine {
 
@@ -32,7 +33,7 @@ bool IsColourProperty(int index) {
 
 bool PropertyValueFromText(int index, std::string_view raw, bool strict, TColour paletteFlag,
                            PropValue& value) {
-    const std::string_view text = Trim(raw);
+    const std::string_view text = ascii::TrimWhitespace(raw);
     if (text.empty())
         return false;
     if (IsColourProperty(index)) {

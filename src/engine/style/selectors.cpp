@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "engine/text/text_utils.h"
+#include "platform/ascii.h"
 
 namespace kelvor::engine {
 
@@ -86,7 +87,7 @@ std::string SimpleSelectorKey(const SimpleSelector& selector) {
 }
 
 std::optional<ParsedSelector> ParseSelector(std::string_view raw) {
-    std::string text = ToLower(raw);
+    std::string text = ascii::LowerCased(raw);
     std::replace(text.begin(), text.end(), '*', ' ');
     // Tokens: compound selectors and ">" combinators.
     std::vector<std::string> tokens;

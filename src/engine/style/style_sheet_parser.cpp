@@ -5,6 +5,7 @@
 
 #include "engine/style/selectors.h"
 #include "engine/text/text_utils.h"
+#include "platform/ascii.h"
 
 namespace kelvor::engine {
 
@@ -32,12 +33,12 @@ std::string LowerKeepingUrls(std::string_view value) {
     std::string result;
     std::size_t i = 0;
     while (i < value.size()) {
-        const std::size_t url = ToLower(value.substr(i)).find("url(");
+        const std::size_t url = ascii::LowerCased(value.substr(i)).find("url(");
         if (url == std::string::npos) {
-            result += ToLower(value.substr(i));
+            result += ascii::LowerCased(value.substr(i));
             break;
         }
-        result += ToLower(value.substr(i, url + 4));
+        result += ascii::LowerCased(value.substr(i, url + 4));
         i += url + 4;
         const std::size_t close = value.find(')', i);
         const std::size_t end = close == std::string_view::npos ? value.size() : close;
@@ -60,7 +61,7 @@ std::string MakeUrlsAbsolute(std::string_view value, std::string_view base) {
         i = url + 4;
         const std::size_t close = value.find(')', i);
         const std::size_t end = close == std::string_view::npos ? value.size() : close;
-        const std::string target(Unquote(Trim(value.substr(i, end - i))));
+        const std::string target(Unquote(ascii::TrimWhitespace(value.substr(i, end - i))));
         if (IsAbsolute(target) || base.empty()) {
             result += target;
         } else {
@@ -178,7 +179,7 @@ class Parser {
         if (ch() == ';') {
             next();
         } else if (ch() == '{') {
-            if (ContainsIgnoreCase(text, "screen")) {
+            if (ascii::ContainsIgnoringCase(text, "screen")) {
                 next();
                 rules(true);
             } else {
@@ -204,7 +205,8 @@ class Parser {
         }
         std::vector<std::string> keys;
         for (std::string_view text : Split(selectors, ',')) {
-            if (const std::optional<ParsedSelector> selector = ParseSelector(Trim(text))) {
+            if (const std::optional<ParsedSelector> selector =
+                    ParseSelector(ascii::TrimWhitespace(text))) {
                 keys.push_back(StyleListKey(
                     *selector, selector->ancestors.empty() ? 0 : list_.nextSequence()));
             }
@@ -254,10 +256,11 @@ class Parser {
                 }
                 continue;
             }
-            std::string clean(Unquote(Trim(LowerKeepingUrls(Trim(value)))));
+            std::string clean(
+                Unquote(ascii::TrimWhitespace(LowerKeepingUrls(ascii::TrimWhitespace(value)))));
             if (kind_ == StyleSheetKind::linked)
                 clean = MakeUrlsAbsolute(clean, base_);
-            set(ToLower(name), clean);
+            set(ascii::LowerCased(name), clean);
         }
     }
 
@@ -312,9 +315,10 @@ std::shared_ptr<TProperties> ParseStyleAttribute(std::string_view text, platform
         const std::size_t colon = declaration.find_first_of(":=");
         if (colon == std::string_view::npos)
             continue;
-        const std::string name = ToLower(Trim(declaration.substr(0, colon)));
-        const std::string value(
-            Unquote(Trim(LowerKeepingUrls(Trim(declaration.substr(colon + 1))))));
+        const std::string name =
+            ascii::LowerCased(ascii::TrimWhitespace(declaration.substr(0, colon)));
+        const std::string value(Unquote(ascii::TrimWhitespace(
+            LowerKeepingUrls(ascii::TrimWhitespace(declaration.substr(colon + 1))))));
         properties->setPropertyFromText(name, value, true);
     }
     return properties;

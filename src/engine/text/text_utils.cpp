@@ -8,38 +8,11 @@ namespace kelvor::engine {
 
 namespace {
 
-char Lower(char c) {
-    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-}
-
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
 }  // namespace
-
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
-std::string ToLower(std::string_view text) {
-    std::string result(text);
-    std::transform(result.begin(), result.end(), result.begin(), Lower);
-    return result;
-}
-
-bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [](char x, char y) { return Lower(x) == Lower(y); });
-}
-
-bool ContainsIgnoreCase(std::string_view text, std::string_view part) {
-    return ToLower(text).find(ToLower(part)) != std::string::npos;
-}
 
 std::vector<std::string_view> Split(std::string_view text, char separator) {
     std::vector<std::string_view> parts;

@@ -6,12 +6,8 @@
 
 namespace kelvor::engine {
 
-// Small text helpers shared by the style code. The engine works on ASCII keywords; other bytes
-// pass through unchanged.
-std::string_view Trim(std::string_view text);
-std::string ToLower(std::string_view text);
-bool EqualsIgnoreCase(std::string_view a, std::string_view b);
-bool ContainsIgnoreCase(std::string_view text, std::string_view part);
+// Small text helpers of the style code (case and trimming are in platform/ascii.h). The engine
+// works on ASCII keywords; other bytes pass through unchanged.
 // Splits at `separator`, keeping empty parts.
 std::vector<std::string_view> Split(std::string_view text, char separator);
 // Splits at runs of blanks, keeping "rgb(...)" groups together.
