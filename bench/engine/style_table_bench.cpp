@@ -1,6 +1,6 @@
 // Styling a table of 1 000 rows of 6 cells, as the reader will push it: every element inherits,
 // combines with the style list and asks for its font. Prints the platform fonts created per
-// styling and the time, on the test canvas and on Qt (offscreen), with a sheet of 3 and of 43
+// styling and the time, on the fixed canvas and on Qt (offscreen), with a sheet of 3 and of 43
 // descendant rules.
 
 #include <benchmark/benchmark.h>
@@ -15,7 +15,7 @@
 #include "engine/style/properties.h"
 #include "engine/style/style_list.h"
 #include "engine/style/style_sheet_parser.h"
-#include "fakes/test_canvas.h"
+#include "platform/fixed/fixed_canvas.h"
 #include "platform/qt/qt_canvas.h"
 
 namespace {
@@ -116,8 +116,8 @@ void Run(benchmark::State& state, platform::Canvas& target) {
     state.counters["elements"] = 3 + kRows * (1 + kColumns);
 }
 
-void StyleTableOnTestCanvas(benchmark::State& state) {
-    testing::TestCanvas canvas;
+void StyleTableOnFixedCanvas(benchmark::State& state) {
+    platform::fixed::FixedCanvas canvas;
     Run(state, canvas);
 }
 
@@ -139,7 +139,7 @@ void StyleTableOnQt(benchmark::State& state) {
     Run(state, canvas);
 }
 
-BENCHMARK(StyleTableOnTestCanvas)->Arg(3)->Arg(43)->Unit(benchmark::kMillisecond);
+BENCHMARK(StyleTableOnFixedCanvas)->Arg(3)->Arg(43)->Unit(benchmark::kMillisecond);
 BENCHMARK(StyleTableOnQt)->Arg(3)->Arg(43)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "fakes/test_canvas.h"
+#include "platform/fixed/fixed_canvas.h"
 #include "style_fixture.h"
 
 namespace kelvor::engine {
@@ -64,7 +64,7 @@ TEST(ColourReader, SystemColourNames) {
 }
 
 TEST(ColourResolution, SystemColoursPaletteFlagAndNone) {
-    kelvor::testing::TestCanvas canvas;
+    platform::fixed::FixedCanvas canvas;
     EXPECT_EQ(ResolveColour(kSystemColourBase + 5, canvas), 0xFFFFFFu);  // window: white
     EXPECT_EQ(ResolveColour(kSystemColourBase + 8, canvas), 0x000000u);  // window text: black
     EXPECT_EQ(ResolveColour(Bgr(1, 2, 3) | kPaletteFlag, canvas), Bgr(1, 2, 3));

@@ -9,7 +9,7 @@
 #include "engine/style/properties.h"
 #include "engine/style/style_list.h"
 #include "engine/style/style_sheet_parser.h"
-#include "fakes/test_canvas.h"
+#include "platform/fixed/fixed_canvas.h"
 
 namespace kelvor::engine::testing {
 
@@ -47,7 +47,7 @@ class StyleFixture : public ::testing::Test {
 
     static std::string text(const TProperties& p, int index) { return p.text(index); }
 
-    kelvor::testing::TestCanvas canvas;
+    platform::fixed::FixedCanvas canvas;
     StyleDefaults defaults;
     TStyleList list{canvas};
     std::vector<std::unique_ptr<TProperties>> stack;

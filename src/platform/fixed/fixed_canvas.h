@@ -7,9 +7,10 @@
 
 #include "platform/canvas.h"
 
-namespace kelvor::testing {
+namespace kelvor::platform::fixed {
 
-// A canvas with fixed metrics, so that layout tests can work out pixel positions by hand, and a
+// A canvas with fixed metrics, so that layout tests, tools, benchmarks and fuzz targets work out
+// pixel positions by hand and get the same answer on every machine, and a
 // record of every drawing call.
 //
 // Device: 96 pixels per inch, 24 bits per pixel, the classic Windows system colours.
@@ -29,23 +30,23 @@ namespace kelvor::testing {
 //
 // Installed families: "Arial", "Courier New", "Symbol", "Times New Roman", "Verdana"; tests may
 // change `families`. Family names compare without regard to case.
-class TestCanvas : public platform::Canvas {
+class FixedCanvas : public Canvas {
   public:
     enum class Call { text, fillRect, frameRect, line, ellipse, picture, clip };
 
     struct DrawCall {
         Call call = Call::text;
-        platform::Rect rect;  // fill, frame, ellipse, picture target, clip
-        int x = 0;            // text origin / line start
-        int y = 0;            // text baseline / line start
+        Rect rect;  // fill, frame, ellipse, picture target, clip
+        int x = 0;  // text origin / line start
+        int y = 0;  // text baseline / line start
         int x2 = 0;
         int y2 = 0;
         std::u16string text;
-        platform::FontRequest font;
-        platform::RgbColour colour = 0;
-        std::optional<platform::RgbColour> background;  // text background, ellipse fill
+        FontRequest font;
+        RgbColour colour = 0;
+        std::optional<RgbColour> background;  // text background, ellipse fill
         int penWidth = 0;
-        platform::PenStyle penStyle = platform::PenStyle::solid;
+        PenStyle penStyle = PenStyle::solid;
         bool clipCleared = false;
     };
 
@@ -58,24 +59,22 @@ class TestCanvas : public platform::Canvas {
 
     std::vector<std::string> fontFamilies() const override;
     bool hasFontFamily(std::string_view family) const override;
-    std::shared_ptr<platform::Font> createFont(const platform::FontRequest& request) override;
+    std::shared_ptr<Font> createFont(const FontRequest& request) override;
     int pixelsPerInch() const override { return ppi; }
     int bitsPerPixel() const override { return bits; }
 
-    void drawText(const platform::Font& font, int x, int baselineY, std::u16string_view text,
-                  platform::RgbColour colour,
-                  std::optional<platform::RgbColour> background) override;
-    void fillRect(const platform::Rect& rect, platform::RgbColour colour) override;
-    void frameRect(const platform::Rect& rect, platform::RgbColour colour, int penWidth) override;
-    void drawLine(int x1, int y1, int x2, int y2, platform::RgbColour colour, int penWidth,
-                  platform::PenStyle style) override;
-    void drawEllipse(const platform::Rect& rect, platform::RgbColour pen,
-                     std::optional<platform::RgbColour> fill) override;
-    void drawPicture(const platform::Picture& picture, const platform::Rect& target) override;
-    void setClip(std::optional<platform::Rect> rect) override;
+    void drawText(const Font& font, int x, int baselineY, std::u16string_view text,
+                  RgbColour colour, std::optional<RgbColour> background) override;
+    void fillRect(const Rect& rect, RgbColour colour) override;
+    void frameRect(const Rect& rect, RgbColour colour, int penWidth) override;
+    void drawLine(int x1, int y1, int x2, int y2, RgbColour colour, int penWidth,
+                  PenStyle style) override;
+    void drawEllipse(const Rect& rect, RgbColour pen, std::optional<RgbColour> fill) override;
+    void drawPicture(const Picture& picture, const Rect& target) override;
+    void setClip(std::optional<Rect> rect) override;
 
     // The em that a requested height gives (see above).
     static int emFor(int requestedHeight);
 };
 
-}  // namespace kelvor::testing
+}  // namespace kelvor::platform::fixed

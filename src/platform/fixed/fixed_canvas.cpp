@@ -1,9 +1,9 @@
-#include "fakes/test_canvas.h"
+#include "platform/fixed/fixed_canvas.h"
 
 #include <algorithm>
 #include <cctype>
 
-namespace kelvor::testing {
+namespace kelvor::platform::fixed {
 
 namespace {
 
@@ -14,11 +14,10 @@ bool SameName(std::string_view a, std::string_view b) {
            });
 }
 
-class TestFont : public platform::Font {
+class TestFont : public Font {
   public:
-    TestFont(const platform::FontRequest& request, const std::set<int>& unsupported)
-        : request_(request) {
-        const int em = TestCanvas::emFor(request.height);
+    TestFont(const FontRequest& request, const std::set<int>& unsupported) : request_(request) {
+        const int em = FixedCanvas::emFor(request.height);
         metrics_.internalLeading = em / 5;
         metrics_.height = em + em / 5;
         metrics_.descent = em / 4;
@@ -27,29 +26,29 @@ class TestFont : public platform::Font {
         metrics_.averageCharWidth = em / 2;
         metrics_.maxCharWidth = em;
         int charset = request.charset;
-        if (charset == platform::kDefaultCharset || unsupported.count(charset) != 0) {
-            charset = platform::kAnsiCharset;
+        if (charset == kDefaultCharset || unsupported.count(charset) != 0) {
+            charset = kAnsiCharset;
         }
         if (SameName(request.name, "Symbol")) {
-            charset = platform::kSymbolCharset;
+            charset = kSymbolCharset;
         }
         metrics_.charset = charset;
     }
 
-    const platform::FontRequest& request() const override { return request_; }
-    const platform::FontMetrics& metrics() const override { return metrics_; }
+    const FontRequest& request() const override { return request_; }
+    const FontMetrics& metrics() const override { return metrics_; }
     int textWidth(std::u16string_view text) const override {
         return static_cast<int>(text.size()) * metrics_.averageCharWidth;
     }
 
   private:
-    platform::FontRequest request_;
-    platform::FontMetrics metrics_;
+    FontRequest request_;
+    FontMetrics metrics_;
 };
 
 }  // namespace
 
-int TestCanvas::emFor(int requestedHeight) {
+int FixedCanvas::emFor(int requestedHeight) {
     if (requestedHeight < 0) {
         return -requestedHeight;
     }
@@ -59,23 +58,22 @@ int TestCanvas::emFor(int requestedHeight) {
     return 16;
 }
 
-std::vector<std::string> TestCanvas::fontFamilies() const {
+std::vector<std::string> FixedCanvas::fontFamilies() const {
     return {families.begin(), families.end()};
 }
 
-bool TestCanvas::hasFontFamily(std::string_view family) const {
+bool FixedCanvas::hasFontFamily(std::string_view family) const {
     return std::any_of(families.begin(), families.end(),
                        [&](const std::string& known) { return SameName(known, family); });
 }
 
-std::shared_ptr<platform::Font> TestCanvas::createFont(const platform::FontRequest& request) {
+std::shared_ptr<Font> FixedCanvas::createFont(const FontRequest& request) {
     ++fontsCreated;
     return std::make_shared<TestFont>(request, unsupportedCharsets);
 }
 
-void TestCanvas::drawText(const platform::Font& font, int x, int baselineY,
-                          std::u16string_view text, platform::RgbColour colour,
-                          std::optional<platform::RgbColour> background) {
+void FixedCanvas::drawText(const Font& font, int x, int baselineY, std::u16string_view text,
+                           RgbColour colour, std::optional<RgbColour> background) {
     DrawCall call;
     call.call = Call::text;
     call.x = x;
@@ -87,7 +85,7 @@ void TestCanvas::drawText(const platform::Font& font, int x, int baselineY,
     calls.push_back(std::move(call));
 }
 
-void TestCanvas::fillRect(const platform::Rect& rect, platform::RgbColour colour) {
+void FixedCanvas::fillRect(const Rect& rect, RgbColour colour) {
     DrawCall call;
     call.call = Call::fillRect;
     call.rect = rect;
@@ -95,7 +93,7 @@ void TestCanvas::fillRect(const platform::Rect& rect, platform::RgbColour colour
     calls.push_back(std::move(call));
 }
 
-void TestCanvas::frameRect(const platform::Rect& rect, platform::RgbColour colour, int penWidth) {
+void FixedCanvas::frameRect(const Rect& rect, RgbColour colour, int penWidth) {
     DrawCall call;
     call.call = Call::frameRect;
     call.rect = rect;
@@ -104,8 +102,8 @@ void TestCanvas::frameRect(const platform::Rect& rect, platform::RgbColour colou
     calls.push_back(std::move(call));
 }
 
-void TestCanvas::drawLine(int x1, int y1, int x2, int y2, platform::RgbColour colour, int penWidth,
-                          platform::PenStyle style) {
+void FixedCanvas::drawLine(int x1, int y1, int x2, int y2, RgbColour colour, int penWidth,
+                           PenStyle style) {
     DrawCall call;
     call.call = Call::line;
     call.x = x1;
@@ -118,8 +116,7 @@ void TestCanvas::drawLine(int x1, int y1, int x2, int y2, platform::RgbColour co
     calls.push_back(std::move(call));
 }
 
-void TestCanvas::drawEllipse(const platform::Rect& rect, platform::RgbColour pen,
-                             std::optional<platform::RgbColour> fill) {
+void FixedCanvas::drawEllipse(const Rect& rect, RgbColour pen, std::optional<RgbColour> fill) {
     DrawCall call;
     call.call = Call::ellipse;
     call.rect = rect;
@@ -128,14 +125,14 @@ void TestCanvas::drawEllipse(const platform::Rect& rect, platform::RgbColour pen
     calls.push_back(std::move(call));
 }
 
-void TestCanvas::drawPicture(const platform::Picture& /*picture*/, const platform::Rect& target) {
+void FixedCanvas::drawPicture(const Picture& /*picture*/, const Rect& target) {
     DrawCall call;
     call.call = Call::picture;
     call.rect = target;
     calls.push_back(std::move(call));
 }
 
-void TestCanvas::setClip(std::optional<platform::Rect> rect) {
+void FixedCanvas::setClip(std::optional<Rect> rect) {
     DrawCall call;
     call.call = Call::clip;
     call.clipCleared = !rect.has_value();
@@ -145,4 +142,4 @@ void TestCanvas::setClip(std::optional<platform::Rect> rect) {
     calls.push_back(std::move(call));
 }
 
-}  // namespace kelvor::testing
+}  // namespace kelvor::platform::fixed
