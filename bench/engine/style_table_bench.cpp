@@ -1,7 +1,7 @@
 // Styling a table of 1 000 rows of 6 cells, as the reader will push it: every element inherits,
 // combines with the style list and asks for its font. Prints the platform fonts created per
-// styling and the time, on the fixed canvas and on Qt (offscreen), with a sheet of 3 and of 43
-// descendant rules.
+// styling and the time, on the fixed font services and on Qt (offscreen), with a sheet of 3 and
+// of 43 descendant rules. Each styling is a new document, with a font cache of its own.
 
 #include <benchmark/benchmark.h>
 
@@ -12,11 +12,12 @@
 #include <string>
 #include <vector>
 
+#include "engine/style/font_cache.h"
 #include "engine/style/properties.h"
 #include "engine/style/style_list.h"
 #include "engine/style/style_sheet_parser.h"
-#include "platform/fixed/fixed_canvas.h"
-#include "platform/qt/qt_canvas.h"
+#include "platform/fixed/fixed_font_services.h"
+#include "platform/qt/qt_font_services.h"
 
 namespace {
 
@@ -25,17 +26,18 @@ using namespace kelvor;
 constexpr int kRows = 1000;
 constexpr int kColumns = 6;
 
-// A canvas that counts the fonts it hands out and passes everything on.
-class CountingCanvas : public platform::Canvas {
+// Font services that count the fonts they hand out and pass everything on.
+class CountingFontServices : public platform::FontServices {
   public:
-    explicit CountingCanvas(platform::Canvas& inner) : inner_(inner) {}
+    explicit CountingFontServices(platform::FontServices& inner) : inner_(inner) {}
     long fontsCreated = 0;
 
     std::vector<std::string> fontFamilies() const override { return inner_.fontFamilies(); }
     bool hasFontFamily(std::string_view family) const override {
         return inner_.hasFontFamily(family);
     }
-    std::shared_ptr<platform::Font> createFont(const platform::FontRequest& request) override {
+    std::shared_ptr<const platform::Font> createFont(
+        const platform::FontRequest& request) override {
         ++fontsCreated;
         return inner_.createFont(request);
     }
@@ -44,18 +46,9 @@ class CountingCanvas : public platform::Canvas {
     platform::RgbColour systemColour(int index) const override {
         return inner_.systemColour(index);
     }
-    void drawText(const platform::Font&, int, int, std::u16string_view, platform::RgbColour,
-                  std::optional<platform::RgbColour>) override {}
-    void fillRect(const platform::Rect&, platform::RgbColour) override {}
-    void frameRect(const platform::Rect&, platform::RgbColour, int) override {}
-    void drawLine(int, int, int, int, platform::RgbColour, int, platform::PenStyle) override {}
-    void drawEllipse(const platform::Rect&, platform::RgbColour,
-                     std::optional<platform::RgbColour>) override {}
-    void drawPicture(const platform::Picture&, const platform::Rect&) override {}
-    void setClip(std::optional<platform::Rect>) override {}
 
   private:
-    platform::Canvas& inner_;
+    platform::FontServices& inner_;
 };
 
 // Three descendant rules that match every cell, and forty more that match none, so the 43-rule
@@ -70,8 +63,9 @@ std::string Sheet(int descendantRules) {
     return sheet;
 }
 
-void StyleTable(platform::Canvas& canvas, const std::string& sheetText) {
-    engine::TStyleList list(canvas);
+void StyleTable(platform::FontServices& device, const std::string& sheetText) {
+    engine::FontCache fonts(device);
+    engine::TStyleList list(fonts);
     list.initialize({});
     engine::StyleSheetText source(sheetText);
     engine::ParseStyleSheet(source, list, engine::StyleSheetKind::element);
@@ -79,7 +73,7 @@ void StyleTable(platform::Canvas& canvas, const std::string& sheetText) {
     std::vector<std::unique_ptr<engine::TProperties>> stack;
     std::vector<const engine::TProperties*> ancestors;
     const auto push = [&](const char* tag, const char* classKey) -> const engine::TProperties& {
-        auto element = std::make_unique<engine::TProperties>(canvas);
+        auto element = std::make_unique<engine::TProperties>(fonts);
         element->inherit(tag, *stack.back());
         element->combine(list, tag, classKey, "", "", "", nullptr, ancestors);
         benchmark::DoNotOptimize(element->font().metrics.height);
@@ -106,19 +100,19 @@ void StyleTable(platform::Canvas& canvas, const std::string& sheetText) {
     }
 }
 
-void Run(benchmark::State& state, platform::Canvas& target) {
+void Run(benchmark::State& state, platform::FontServices& target) {
     const std::string sheet = Sheet(static_cast<int>(state.range(0)));
-    CountingCanvas canvas(target);
+    CountingFontServices device(target);
     for (auto _ : state)
-        StyleTable(canvas, sheet);
+        StyleTable(device, sheet);
     state.counters["fonts_created"] =
-        benchmark::Counter(static_cast<double>(canvas.fontsCreated) / state.iterations());
+        benchmark::Counter(static_cast<double>(device.fontsCreated) / state.iterations());
     state.counters["elements"] = 3 + kRows * (1 + kColumns);
 }
 
-void StyleTableOnFixedCanvas(benchmark::State& state) {
-    platform::fixed::FixedCanvas canvas;
-    Run(state, canvas);
+void StyleTableOnFixedFonts(benchmark::State& state) {
+    platform::fixed::FixedFontServices device;
+    Run(state, device);
 }
 
 QGuiApplication& Application() {
@@ -135,11 +129,11 @@ QGuiApplication& Application() {
 void StyleTableOnQt(benchmark::State& state) {
     Application();
     QImage image(10, 10, QImage::Format_RGB32);
-    platform::qt::QtCanvas canvas(image);
-    Run(state, canvas);
+    platform::qt::QtFontServices device(image);
+    Run(state, device);
 }
 
-BENCHMARK(StyleTableOnFixedCanvas)->Arg(3)->Arg(43)->Unit(benchmark::kMillisecond);
+BENCHMARK(StyleTableOnFixedFonts)->Arg(3)->Arg(43)->Unit(benchmark::kMillisecond);
 BENCHMARK(StyleTableOnQt)->Arg(3)->Arg(43)->Unit(benchmark::kMillisecond);
 
 }  // namespace

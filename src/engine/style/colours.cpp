@@ -345,15 +345,16 @@ bool ColorFromString(std::string_view raw, bool strict, TColour& colour) {
     return last.ok;
 }
 
-TColour PaletteFlag(const platform::Canvas& canvas) {
-    return canvas.bitsPerPixel() <= 8 ? kPaletteFlag : 0;
+TColour PaletteFlag(const platform::FontServices& device) {
+    return device.bitsPerPixel() <= 8 ? kPaletteFlag : 0;
 }
 
-std::optional<platform::RgbColour> ResolveColour(TColour colour, const platform::Canvas& canvas) {
+std::optional<platform::RgbColour> ResolveColour(TColour colour,
+                                                 const platform::FontServices& device) {
     if (colour == kNoColour)
         return std::nullopt;
     if (colour & kSystemColourBase) {
-        return canvas.systemColour(static_cast<int>(colour & 0xFF));
+        return device.systemColour(static_cast<int>(colour & 0xFF));
     }
     return colour & 0xFFFFFF;
 }

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-#include "platform/canvas.h"
+#include "platform/font_services.h"
 
 namespace kelvor::engine {
 
@@ -24,12 +24,13 @@ bool ColorFromString(std::string_view text, bool strict, TColour& colour);
 
 // The flag that colours read from a document carry: the palette flag on displays of 8 bits per
 // pixel or fewer, otherwise nothing.
-TColour PaletteFlag(const platform::Canvas& canvas);
+TColour PaletteFlag(const platform::FontServices& device);
 
 // The one place where engine colours become drawable ones: the palette flag is dropped and a
 // system colour is asked of the platform. kNoColour has no drawable form and gives
 // std::nullopt.
-std::optional<platform::RgbColour> ResolveColour(TColour colour, const platform::Canvas& canvas);
+std::optional<platform::RgbColour> ResolveColour(TColour colour,
+                                                 const platform::FontServices& device);
 
 // Number of entries of the colour-name table.
 int ColourNameCount();

@@ -1,5 +1,6 @@
 #include "engine/style/fonts.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -32,35 +33,49 @@ std::string MapGeneric(std::string_view name) {
 }
 
 platform::FontRequest RequestFor(const FontDescription& font, int height, int charset,
-                                 const platform::Canvas& canvas) {
+                                 const platform::FontServices& device) {
     platform::FontRequest request;
     request.name = font.name;
     request.height = height;
     request.style = font.style;
-    request.colour = ResolveColour(font.colour, canvas).value_or(0);
+    request.colour = ResolveColour(font.colour, device).value_or(0);
     request.charset = charset;
     return request;
 }
 
 }  // namespace
 
-std::shared_ptr<TDocFont> MakeDocFont(platform::Canvas& canvas, const FontDescription& font,
+int FontHeightFor(double points, int pixelsPerInch) {
+    const double ppi = std::max(1, pixelsPerInch);
+    const double largest =
+        std::min<double>(std::round(ppi * kMaxFontPoints / 72), platform::kMaxFontHeight);
+    const double pixels = std::round(ppi * points / 72);
+    if (!(pixels >= 1))  // also a size that is no number
+        return -1;
+    return -static_cast<int>(std::min(pixels, largest));
+}
+
+std::shared_ptr<TDocFont> MakeDocFont(FontCache& fonts, const FontDescription& font,
                                       int lineHeight) {
+    const platform::FontServices& device = fonts.services();
     auto doc = std::make_shared<TDocFont>();
     doc->description = font;
     doc->lineHeight = lineHeight;
-    doc->height = -static_cast<int>(std::lround(canvas.pixelsPerInch() * font.size / 72.0));
-    doc->font = canvas.createFont(RequestFor(font, doc->height, platform::kDefaultCharset, canvas));
-    if (doc->font->metrics().charset == platform::kSymbolCharset) {
+    doc->height = FontHeightFor(font.size, device.pixelsPerInch());
+    const CachedFont* chosen =
+        &fonts.font(RequestFor(font, doc->height, platform::kDefaultCharset, device));
+    if (chosen->font->metrics().charset == platform::kSymbolCharset) {
         doc->description.charset = platform::kSymbolCharset;
     } else {
-        doc->font = canvas.createFont(RequestFor(font, doc->height, font.charset, canvas));
+        chosen = &fonts.font(RequestFor(font, doc->height, font.charset, device));
     }
+    doc->font = chosen->font;
+    doc->fontId = chosen->id;
     doc->metrics = doc->font->metrics();
     return doc;
 }
 
-std::string ResolveFontFamily(std::string_view list, const platform::Canvas& canvas) {
+std::string ResolveFontFamily(std::string_view list, const platform::FontServices& device) {
     std::string first;
     for (std::string_view part : Split(list, ',')) {
         const std::string name =
@@ -69,7 +84,7 @@ std::string ResolveFontFamily(std::string_view list, const platform::Canvas& can
             continue;
         if (first.empty())
             first = name;
-        if (canvas.hasFontFamily(name))
+        if (device.hasFontFamily(name))
             return name;
     }
     return first;

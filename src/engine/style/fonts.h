@@ -6,7 +6,8 @@
 #include <string_view>
 
 #include "engine/style/colours.h"
-#include "platform/canvas.h"
+#include "engine/style/font_cache.h"
+#include "platform/font_services.h"
 
 namespace kelvor::engine {
 
@@ -25,7 +26,8 @@ struct TDocFont {
     int height = 0;                 // requested height in pixels: -round(ppi * points / 72)
     platform::FontMetrics metrics;  // metrics.charset is the charset the platform chose
     int lineHeight = 0;             // pixels; 0 for "normal"
-    std::shared_ptr<platform::Font> font;
+    std::shared_ptr<const platform::Font> font;
+    int fontId = -1;  // the font's id in the document's font cache
 
     int emSize() const { return metrics.height - metrics.internalLeading; }
     int exSize() const { return emSize() / 2; }
@@ -41,16 +43,24 @@ struct TLinkFonts {
     std::array<TLinkFontEntry, 3> entries;
 };
 
-// Builds a font. The metrics are first read with the default charset: when the platform answers
-// with the symbol charset the font keeps it, otherwise the requested charset is put back and the
-// metrics read again.
-std::shared_ptr<TDocFont> MakeDocFont(platform::Canvas& canvas, const FontDescription& font,
+// Sizes a document may ask for: at least one pixel, at most 1000 pixels of a 96 ppi screen
+// (750 points), so that no style value makes an absurd font or an overflowing height.
+inline constexpr double kMaxFontPoints = 750;
+
+// The requested height of a font of `points` on a device: -round(ppi * points / 72), the size
+// first brought into the range above (a size that is no number gives the smallest).
+int FontHeightFor(double points, int pixelsPerInch);
+
+// Builds a font through the document's font cache. The metrics are first read with the default
+// charset: when the platform answers with the symbol charset the font keeps it, otherwise the
+// requested charset is put back and the metrics read again.
+std::shared_ptr<TDocFont> MakeDocFont(FontCache& fonts, const FontDescription& font,
                                       int lineHeight = 0);
 
 // The first installed family of a comma-separated list; names are trimmed and unquoted, and the
 // generic names stand for installed fonts ("serif" Times New Roman, "sans-serif" and "Helvetica"
 // Arial, "monospace" Courier New, "cursive" Lucida Handwriting). When none is installed the
 // first name is returned, for the platform to substitute.
-std::string ResolveFontFamily(std::string_view list, const platform::Canvas& canvas);
+std::string ResolveFontFamily(std::string_view list, const platform::FontServices& device);
 
 }  // namespace kelvor::engine

@@ -74,7 +74,7 @@ std::string UrlOf(std::string_view text) {
 
 }  // namespace
 
-TProperties::TProperties(platform::Canvas& canvas) : canvas_(&canvas) {}
+TProperties::TProperties(FontCache& fonts) : fonts_(&fonts) {}
 
 int TProperties::emSize() const {
     return font().emSize();
@@ -151,11 +151,10 @@ void TProperties::applyCascade(const TStyleList& list, std::string_view tag,
     for (const std::string& key : keys) {
         if (key.rfind("::", 0) == 0)
             continue;
-        for (const auto& [ruleKey, rule] : list.descendantRules(key)) {
-            const std::optional<ParsedSelector> selector = DecodeStyleListKey(ruleKey);
-            if (selector && AncestorsMatch(selector->ancestors, ancestors))
-                applyRule(*rule);
-        }
+        list.forEachDescendantRule(key, [&](const TStyleRule& rule) {
+            if (AncestorsMatch(rule.ancestors, ancestors))
+                applyRule(*rule.properties);
+        });
     }
 }
 
@@ -191,8 +190,8 @@ void TProperties::makeLinkFonts(const TStyleList& list, const TProperties& inher
 
 void TProperties::resolveFontSize(double defaultSize) {
     if (const std::string* text = AsText(props[FontSize])) {
-        props[FontSize] =
-            FontSizeToPoints(*text, parentFontSize_, defaultSize, canvas_->pixelsPerInch());
+        props[FontSize] = FontSizeToPoints(*text, parentFontSize_, defaultSize,
+                                           fonts_->services().pixelsPerInch());
     }
 }
 
@@ -209,7 +208,7 @@ void TProperties::setPropertyFromText(std::string_view name, std::string_view te
          ExpandDeclaration(lowerName, ascii::TrimWhitespace(text))) {
         PropValue value;
         if (PropertyValueFromText(declaration.index, declaration.text, strict,
-                                  PaletteFlag(*canvas_), value)) {
+                                  PaletteFlag(fonts_->services()), value)) {
             setProperty(declaration.index, std::move(value));
         }
     }
@@ -234,7 +233,7 @@ void TProperties::setCharset(int charset) {
             request.name = fontFamily();
             request.height = -16;
             request.charset = charset;
-            chosen = canvas_->createFont(request)->metrics().charset;
+            chosen = fonts_->font(request).font->metrics().charset;
         }
         charset_ = chosen;
         if (const std::optional<int> codePage = CodePageOfCharset(chosen))
@@ -264,13 +263,14 @@ double TProperties::fontSizePoints() const {
     if (const int* points = std::get_if<int>(&value))
         return *points;
     if (const std::string* text = AsText(value)) {
-        return FontSizeToPoints(*text, parentFontSize_, parentFontSize_, canvas_->pixelsPerInch());
+        return FontSizeToPoints(*text, parentFontSize_, parentFontSize_,
+                                fonts_->services().pixelsPerInch());
     }
     return parentFontSize_;
 }
 
 std::string TProperties::fontFamily() const {
-    return ResolveFontFamily(text(FontFamily), *canvas_);
+    return fonts_->resolveFamily(text(FontFamily));
 }
 
 FontDescription TProperties::fontDescription() const {
@@ -300,8 +300,9 @@ FontDescription TProperties::fontDescription() const {
 
 const TDocFont& TProperties::font() const {
     if (!font_) {
-        font_ = MakeDocFont(*canvas_, fontDescription());
-        font_->lineHeight = lineHeightPixels(font_->emSize());
+        std::shared_ptr<TDocFont> font = MakeDocFont(*fonts_, fontDescription());
+        font->lineHeight = lineHeightPixels(font->emSize());
+        font_ = std::move(font);
     }
     return *font_;
 }
@@ -313,7 +314,7 @@ int TProperties::lineHeightPixels(int emSize) const {
     const std::string* text = AsText(value);
     if (text == nullptr || *text == "normal")
         return 0;
-    return LengthToPixels(*text, emSize, emSize, emSize / 2, 0, canvas_->pixelsPerInch(),
+    return LengthToPixels(*text, emSize, emSize, emSize / 2, 0, fonts_->services().pixelsPerInch(),
                           BareNumber::multipleOfBase);
 }
 
@@ -414,7 +415,7 @@ BoxValues TProperties::boxValues(int base, int heightBase) const {
     BoxValues box;
     const int em = emSize();
     const int ex = exSize();
-    const int ppi = canvas_->pixelsPerInch();
+    const int ppi = fonts_->services().pixelsPerInch();
     const auto length = [&](int index, double percentBase, bool allowAuto, int unset) {
         const PropValue& value = props[static_cast<std::size_t>(index)];
         if (const int* number = std::get_if<int>(&value)) {

@@ -8,9 +8,9 @@
 #include <string_view>
 
 #include "engine/style/colours.h"
+#include "engine/style/font_cache.h"
 #include "engine/style/fonts.h"
 #include "engine/style/style_properties.h"
-#include "platform/canvas.h"
 
 namespace kelvor::engine {
 
@@ -44,7 +44,8 @@ struct BoxValues {
 // state and its font.
 class TProperties {
   public:
-    explicit TProperties(platform::Canvas& canvas);
+    // Fonts come from the document's cache, on the font services of its device.
+    explicit TProperties(FontCache& fonts);
 
     std::array<PropValue, PropertyCount> props;
 
@@ -62,7 +63,7 @@ class TProperties {
     int exSize() const;
     bool inLink() const { return inLink_; }
     const TLinkFonts* linkFonts() const { return linkFonts_ ? &*linkFonts_ : nullptr; }
-    platform::Canvas& canvas() const { return *canvas_; }
+    FontCache& fontCache() const { return *fonts_; }
 
     // Copies the parent's values, leaving out what elements do not inherit.
     void inherit(std::string_view tag, const TProperties& parent);
@@ -126,13 +127,13 @@ class TProperties {
                        std::span<const TProperties* const> ancestors);
     int lineHeightPixels(int emSize) const;
 
-    platform::Canvas* canvas_;
+    FontCache* fonts_;
     int charset_ = platform::kDefaultCharset;
     int codePage_ = 0;
     double parentFontSize_ = 12;
     bool inLink_ = false;
     std::optional<TLinkFonts> linkFonts_;
-    mutable std::shared_ptr<TDocFont> font_;
+    mutable std::shared_ptr<const TDocFont> font_;
 };
 
 }  // namespace kelvor::engine

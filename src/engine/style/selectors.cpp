@@ -147,25 +147,6 @@ std::string StyleListKey(const ParsedSelector& selector, int sequence) {
     return key;
 }
 
-std::optional<ParsedSelector> DecodeStyleListKey(std::string_view key) {
-    const std::vector<std::string> words = SplitWords(key);
-    if (words.size() < 3)
-        return std::nullopt;
-    ParsedSelector selector;
-    selector.key = words[0];
-    for (std::size_t i = 3; i < words.size(); ++i) {
-        AncestorPart part;
-        std::string_view word = words[i];
-        if (!word.empty() && word.front() == '>') {
-            part.child = true;
-            word.remove_prefix(1);
-        }
-        part.selector = ParseSimpleSelector(word);
-        selector.ancestors.push_back(std::move(part));
-    }
-    return selector;
-}
-
 bool Matches(const SimpleSelector& selector, const ElementIdentity& element) {
     if (!selector.tag.empty() && selector.tag != element.tag)
         return false;

@@ -41,8 +41,6 @@ std::optional<ParsedSelector> ParseSelector(std::string_view text);
 // parts, a blank, the sequence number and the ancestor parts nearest first (child parts with a
 // leading ">"). A selector without ancestors keeps its own key.
 std::string StyleListKey(const ParsedSelector& selector, int sequence);
-// The reverse of StyleListKey for a key with ancestors.
-std::optional<ParsedSelector> DecodeStyleListKey(std::string_view key);
 
 // The element as the matching of ancestor parts sees it.
 struct ElementIdentity {

@@ -13,47 +13,48 @@ PropValue Text(std::string_view text) {
 
 }  // namespace
 
-TStyleList::TStyleList(platform::Canvas& canvas) : canvas_(&canvas) {
+TStyleList::TStyleList(FontCache& fonts) : fonts_(&fonts) {
     initialize({});
 }
 
-TProperties& TStyleList::rule(std::string_view key) {
+TProperties& TStyleList::rule(std::string_view key, const std::vector<AncestorPart>& ancestors) {
     auto found = rules_.find(key);
     if (found == rules_.end()) {
-        found = rules_.emplace(std::string(key), std::make_unique<TProperties>(*canvas_)).first;
+        TStyleRule rule{ancestors, std::make_unique<TProperties>(*fonts_)};
+        found = rules_.emplace(std::string(key), std::move(rule)).first;
     }
-    return *found->second;
+    return *found->second.properties;
 }
 
 const TProperties* TStyleList::find(std::string_view key) const {
     const auto found = rules_.find(key);
-    return found == rules_.end() ? nullptr : found->second.get();
+    return found == rules_.end() ? nullptr : found->second.properties.get();
 }
 
-std::vector<std::pair<std::string_view, const TProperties*>> TStyleList::descendantRules(
-    std::string_view key) const {
-    std::vector<std::pair<std::string_view, const TProperties*>> found;
-    const std::string prefix = std::string(key) + " ";
-    for (auto it = rules_.lower_bound(prefix);
-         it != rules_.end() && it->first.compare(0, prefix.size(), prefix) == 0; ++it) {
-        found.emplace_back(it->first, it->second.get());
-    }
-    return found;
+TRuleSelector TStyleList::ruleSelector(const ParsedSelector& selector) {
+    const int sequence = selector.ancestors.empty() ? 0 : ++sequence_;
+    return TRuleSelector{StyleListKey(selector, sequence), selector.ancestors};
 }
 
 const TProperties& TStyleList::defaults() const {
     return *find("default");
 }
 
-void TStyleList::addModifyProp(std::string_view key, std::string_view property,
+void TStyleList::addModifyProp(const TRuleSelector& selector, std::string_view property,
                                std::string_view value) {
     for (const Declaration& declaration : ExpandDeclaration(property, value)) {
         PropValue converted;
         if (PropertyValueFromText(declaration.index, declaration.text, true, paletteFlag(),
                                   converted)) {
-            rule(key).setProperty(declaration.index, std::move(converted));
+            rule(selector.key, selector.ancestors)
+                .setProperty(declaration.index, std::move(converted));
         }
     }
+}
+
+void TStyleList::addModifyProp(std::string_view key, std::string_view property,
+                               std::string_view value) {
+    addModifyProp(TRuleSelector{std::string(key), {}}, property, value);
 }
 
 void TStyleList::setRuleValue(std::string_view key, int index, PropValue value) {
@@ -118,7 +119,8 @@ void TStyleList::addDefaults() {
     AncestorPart preAncestor;
     preAncestor.selector.tag = "pre";
     prePara.ancestors.push_back(preAncestor);
-    rule(StyleListKey(prePara, nextSequence())).setProperty(MarginTop, 0);
+    const TRuleSelector preParaRule = ruleSelector(prePara);
+    rule(preParaRule.key, preParaRule.ancestors).setProperty(MarginTop, 0);
 
     for (std::string_view list : {"ul", "ol", "menu", "dir"}) {
         TProperties& rules = rule(list);

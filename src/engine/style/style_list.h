@@ -7,8 +7,9 @@
 #include <vector>
 
 #include "engine/style/colours.h"
+#include "engine/style/font_cache.h"
 #include "engine/style/properties.h"
-#include "platform/canvas.h"
+#include "engine/style/selectors.h"
 
 namespace kelvor::engine {
 
@@ -27,16 +28,37 @@ struct StyleDefaults {
     int marginHeight = 5;
 };
 
+// A rule of the style list: its properties and, for a descendant or child selector, the
+// ancestor parts it asks for, nearest first, kept as parsed when the rule was added so that
+// matching an element never reads them back out of the key.
+struct TStyleRule {
+    std::vector<AncestorPart> ancestors;
+    std::unique_ptr<TProperties> properties;
+};
+
+// A selector of a sheet in the form the list stores it under.
+struct TRuleSelector {
+    std::string key;  // see StyleListKey
+    std::vector<AncestorPart> ancestors;
+};
+
 // The style rules of a document, by selector key.
 class TStyleList {
   public:
-    explicit TStyleList(platform::Canvas& canvas);
+    // The rules' fonts come from the document's font cache.
+    explicit TStyleList(FontCache& fonts);
 
     // Clears the list and adds the built-in rules.
     void initialize(const StyleDefaults& defaults);
 
-    // Sets a property (or a shorthand's parts) of the rule under `key` from a style-sheet value;
-    // unknown properties are ignored.
+    // The key under which the list keeps a parsed selector. A selector with ancestor parts takes
+    // the next sequence number, so that each such selector of a sheet is a rule of its own.
+    TRuleSelector ruleSelector(const ParsedSelector& selector);
+    // Sets a property (or a shorthand's parts) of the rule for `selector` from a style-sheet
+    // value; unknown properties are ignored.
+    void addModifyProp(const TRuleSelector& selector, std::string_view property,
+                       std::string_view value);
+    // The same for the rule of a simple key ("body", "p.note", "::link").
     void addModifyProp(std::string_view key, std::string_view property, std::string_view value);
     // Sets one property of a rule to a value as it is.
     void setRuleValue(std::string_view key, int index, PropValue value);
@@ -44,27 +66,37 @@ class TStyleList {
     void setLinkColour(std::string_view state, TColour colour);
 
     const TProperties* find(std::string_view key) const;
-    // The rules stored under `key` followed by a blank: the descendant and child rules of it.
-    std::vector<std::pair<std::string_view, const TProperties*>> descendantRules(
-        std::string_view key) const;
-    int nextSequence() { return ++sequence_; }
+    // Calls visit(const TStyleRule&) for each rule stored under `key` followed by a blank: the
+    // descendant and child rules of it, in key order.
+    template <typename Visit>
+    void forEachDescendantRule(std::string_view key, Visit visit) const;
 
     // The root properties ("default").
     const TProperties& defaults() const;
     double defaultFontSize() const { return defaults_.fontSize; }
     const StyleDefaults& settings() const { return defaults_; }
-    platform::Canvas& canvas() const { return *canvas_; }
-    TColour paletteFlag() const { return PaletteFlag(*canvas_); }
+    FontCache& fontCache() const { return *fonts_; }
+    TColour paletteFlag() const { return PaletteFlag(fonts_->services()); }
     std::size_t size() const { return rules_.size(); }
 
   private:
-    TProperties& rule(std::string_view key);
+    TProperties& rule(std::string_view key, const std::vector<AncestorPart>& ancestors = {});
     void addDefaults();
 
-    platform::Canvas* canvas_;
+    FontCache* fonts_;
     StyleDefaults defaults_;
-    std::map<std::string, std::unique_ptr<TProperties>, std::less<>> rules_;
+    std::map<std::string, TStyleRule, std::less<>> rules_;
     int sequence_ = 0;
 };
+
+template <typename Visit>
+void TStyleList::forEachDescendantRule(std::string_view key, Visit visit) const {
+    std::string prefix(key);
+    prefix += ' ';
+    for (auto it = rules_.lower_bound(prefix);
+         it != rules_.end() && it->first.compare(0, prefix.size(), prefix) == 0; ++it) {
+        visit(it->second);
+    }
+}
 
 }  // namespace kelvor::engine

@@ -203,18 +203,17 @@ class Parser {
                 skipBlock();
             return;
         }
-        std::vector<std::string> keys;
+        std::vector<TRuleSelector> rules;
         for (std::string_view text : Split(selectors, ',')) {
             if (const std::optional<ParsedSelector> selector =
                     ParseSelector(ascii::TrimWhitespace(text))) {
-                keys.push_back(StyleListKey(
-                    *selector, selector->ancestors.empty() ? 0 : list_.nextSequence()));
+                rules.push_back(list_.ruleSelector(*selector));
             }
         }
         next();  // "{"
         declarations([&](const std::string& name, const std::string& value) {
-            for (const std::string& key : keys)
-                list_.addModifyProp(key, name, value);
+            for (const TRuleSelector& rule : rules)
+                list_.addModifyProp(rule, name, value);
         });
     }
 
@@ -309,8 +308,8 @@ void ParseStyleSheet(StyleSheetSource& source, TStyleList& list, StyleSheetKind 
     Parser(source, list, kind, baseFolder).rules(false);
 }
 
-std::shared_ptr<TProperties> ParseStyleAttribute(std::string_view text, platform::Canvas& canvas) {
-    auto properties = std::make_shared<TProperties>(canvas);
+std::shared_ptr<TProperties> ParseStyleAttribute(std::string_view text, FontCache& fonts) {
+    auto properties = std::make_shared<TProperties>(fonts);
     for (std::string_view declaration : Split(text, ';')) {
         const std::size_t colon = declaration.find_first_of(":=");
         if (colon == std::string_view::npos)

@@ -45,6 +45,6 @@ void ParseStyleSheet(StyleSheetSource& source, TStyleList& list, StyleSheetKind 
                      std::string_view baseFolder = {});
 
 // Reads a STYLE attribute ("color: red; margin: 0") into new properties.
-std::shared_ptr<TProperties> ParseStyleAttribute(std::string_view text, platform::Canvas& canvas);
+std::shared_ptr<TProperties> ParseStyleAttribute(std::string_view text, FontCache& fonts);
 
 }  // namespace kelvor::engine

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/fixed/fixed_canvas.h"
+#include "platform/fixed/fixed_font_services.h"
 #include "style_fixture.h"
 
 namespace kelvor::engine {
@@ -64,14 +64,14 @@ TEST(ColourReader, SystemColourNames) {
 }
 
 TEST(ColourResolution, SystemColoursPaletteFlagAndNone) {
-    platform::fixed::FixedCanvas canvas;
-    EXPECT_EQ(ResolveColour(kSystemColourBase + 5, canvas), 0xFFFFFFu);  // window: white
-    EXPECT_EQ(ResolveColour(kSystemColourBase + 8, canvas), 0x000000u);  // window text: black
-    EXPECT_EQ(ResolveColour(Bgr(1, 2, 3) | kPaletteFlag, canvas), Bgr(1, 2, 3));
-    EXPECT_FALSE(ResolveColour(kNoColour, canvas).has_value());
-    EXPECT_EQ(PaletteFlag(canvas), 0u);
-    canvas.bits = 8;
-    EXPECT_EQ(PaletteFlag(canvas), kPaletteFlag);
+    platform::fixed::FixedFontServices device;
+    EXPECT_EQ(ResolveColour(kSystemColourBase + 5, device), 0xFFFFFFu);  // window: white
+    EXPECT_EQ(ResolveColour(kSystemColourBase + 8, device), 0x000000u);  // window text: black
+    EXPECT_EQ(ResolveColour(Bgr(1, 2, 3) | kPaletteFlag, device), Bgr(1, 2, 3));
+    EXPECT_FALSE(ResolveColour(kNoColour, device).has_value());
+    EXPECT_EQ(PaletteFlag(device), 0u);
+    device.bits = 8;
+    EXPECT_EQ(PaletteFlag(device), kPaletteFlag);
 }
 
 }  // namespace

@@ -11,19 +11,19 @@ namespace {
 using Fonts = StyleFixture;
 
 TEST_F(Fonts, FamilyListsAndGenericNames) {
-    EXPECT_EQ(ResolveFontFamily("Foo, sans-serif", canvas), "Arial");
-    EXPECT_EQ(ResolveFontFamily(" 'Bar' , \"verdana\"", canvas), "verdana");
-    EXPECT_EQ(ResolveFontFamily("serif", canvas), "Times New Roman");
-    EXPECT_EQ(ResolveFontFamily("MONOSPACE", canvas), "Courier New");
-    EXPECT_EQ(ResolveFontFamily("helvetica", canvas), "Arial");
+    EXPECT_EQ(ResolveFontFamily("Foo, sans-serif", device), "Arial");
+    EXPECT_EQ(ResolveFontFamily(" 'Bar' , \"verdana\"", device), "verdana");
+    EXPECT_EQ(ResolveFontFamily("serif", device), "Times New Roman");
+    EXPECT_EQ(ResolveFontFamily("MONOSPACE", device), "Courier New");
+    EXPECT_EQ(ResolveFontFamily("helvetica", device), "Arial");
     // Nothing installed: the first name goes to the platform to substitute.
-    EXPECT_EQ(ResolveFontFamily("Foo, cursive", canvas), "Foo");
+    EXPECT_EQ(ResolveFontFamily("Foo, cursive", device), "Foo");
     sheet("p { font-family: Foo, sans-serif }");
     EXPECT_EQ(push("p").font().description.name, "Arial");
 }
 
 TEST_F(Fonts, HeightMetricsAndEmSize) {
-    // 12 pt at 96 ppi: height -16; the test canvas gives em 16, cell 19, internal leading 3.
+    // 12 pt at 96 ppi: height -16; the fixed services give em 16, cell 19, internal leading 3.
     const TProperties& p = push("p");
     const TDocFont& font = p.font();
     EXPECT_EQ(font.height, -16);
@@ -33,9 +33,9 @@ TEST_F(Fonts, HeightMetricsAndEmSize) {
     EXPECT_EQ(p.exSize(), 8);
     EXPECT_EQ(font.lineHeight, 0);
     // The font is built once and kept.
-    const int built = canvas.fontsCreated;
+    const long built = device.fontsCreated();
     EXPECT_EQ(&p.font(), &font);
-    EXPECT_EQ(canvas.fontsCreated, built);
+    EXPECT_EQ(device.fontsCreated(), built);
     pop();
     // 10 pt: -round(96 * 10 / 72) = -13.
     EXPECT_EQ(push("p", "", "", "", "font-size: 10pt").font().height, -13);
@@ -87,7 +87,7 @@ TEST_F(Fonts, CharsetsAndCodePages) {
     p.setCharset(platform::kDefaultCharset);  // stays 1 although the platform answers 0
     EXPECT_EQ(p.charset(), 1);
     EXPECT_EQ(p.codePage(), 0);
-    canvas.unsupportedCharsets = {222};
+    device.unsupportedCharsets = {222};
     p.setCharset(222);  // the platform falls back to ANSI
     EXPECT_EQ(p.charset(), 0);
     EXPECT_EQ(p.codePage(), 1252);

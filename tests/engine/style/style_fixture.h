@@ -6,15 +6,16 @@
 #include <string>
 #include <vector>
 
+#include "engine/style/font_cache.h"
 #include "engine/style/properties.h"
 #include "engine/style/style_list.h"
 #include "engine/style/style_sheet_parser.h"
-#include "platform/fixed/fixed_canvas.h"
+#include "platform/fixed/fixed_font_services.h"
 
 namespace kelvor::engine::testing {
 
-// A style list on the test canvas (96 ppi) with the viewer's usual defaults (12 pt Times New
-// Roman, black text), and a property stack like the reader's.
+// A style list on the fixed font services (96 ppi), with the document's font cache, the viewer's
+// usual defaults (12 pt Times New Roman, black text), and a property stack like the reader's.
 class StyleFixture : public ::testing::Test {
   protected:
     StyleFixture() {
@@ -32,13 +33,13 @@ class StyleFixture : public ::testing::Test {
     TProperties& push(const std::string& tag, const std::string& classKey = "",
                       const std::string& id = "", const std::string& pseudo = "",
                       const std::string& style = "") {
-        auto element = std::make_unique<TProperties>(canvas);
+        auto element = std::make_unique<TProperties>(fonts);
         element->inherit(tag, *stack.back());
         std::vector<const TProperties*> ancestors;
         for (const auto& entry : stack)
             ancestors.push_back(entry.get());
         element->combine(list, tag, classKey, id, pseudo, "",
-                         style.empty() ? nullptr : ParseStyleAttribute(style, canvas), ancestors);
+                         style.empty() ? nullptr : ParseStyleAttribute(style, fonts), ancestors);
         stack.push_back(std::move(element));
         return *stack.back();
     }
@@ -47,9 +48,10 @@ class StyleFixture : public ::testing::Test {
 
     static std::string text(const TProperties& p, int index) { return p.text(index); }
 
-    platform::fixed::FixedCanvas canvas;
+    platform::fixed::FixedFontServices device;
+    FontCache fonts{device};
     StyleDefaults defaults;
-    TStyleList list{canvas};
+    TStyleList list{fonts};
     std::vector<std::unique_ptr<TProperties>> stack;
 };
 

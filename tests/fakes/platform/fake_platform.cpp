@@ -1,4 +1,4 @@
-#include "fakes/fake_platform.h"
+#include "fakes/platform/fake_platform.h"
 
 #include <ctime>
 

@@ -1,5 +1,3 @@
-#include "platform/qt/qt_canvas.h"
-
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
@@ -9,14 +7,17 @@
 #include <memory>
 
 #include "engine/style/colours.h"
+#include "engine/style/font_cache.h"
 #include "engine/style/fonts.h"
 #include "engine/style/properties.h"
 #include "engine/style/style_list.h"
+#include "platform/qt/qt_canvas.h"
+#include "platform/qt/qt_font_services.h"
 
 namespace kelvor::platform::qt {
 namespace {
 
-// The Qt canvas needs one application object for the whole test program.
+// The Qt pair needs one application object for the whole test program.
 QGuiApplication& Application() {
     static int argc = 1;
     static char name[] = "kelvor_engine_tests";
@@ -28,21 +29,21 @@ QGuiApplication& Application() {
     return *app;
 }
 
-TEST(QtCanvas, WindowsFamiliesResolveToTheirMetricTwins) {
+TEST(QtFontServices, WindowsFamiliesResolveToTheirMetricTwins) {
     Application();
     QImage image(200, 60, QImage::Format_RGB32);
-    QtCanvas canvas(image);
-    EXPECT_TRUE(canvas.hasFontFamily("Arial"));
-    EXPECT_TRUE(canvas.hasFontFamily("times new roman"));
-    EXPECT_TRUE(canvas.hasFontFamily("Courier New"));
-    EXPECT_FALSE(canvas.hasFontFamily("No Such Family 123"));
-    EXPECT_EQ(QtCanvas::actualFamily("Arial"), "Liberation Sans");
-    const std::vector<std::string> families = canvas.fontFamilies();
+    QtFontServices device(image);
+    EXPECT_TRUE(device.hasFontFamily("Arial"));
+    EXPECT_TRUE(device.hasFontFamily("times new roman"));
+    EXPECT_TRUE(device.hasFontFamily("Courier New"));
+    EXPECT_FALSE(device.hasFontFamily("No Such Family 123"));
+    EXPECT_EQ(QtFontServices::actualFamily("Arial"), "Liberation Sans");
+    const std::vector<std::string> families = device.fontFamilies();
     EXPECT_NE(std::find(families.begin(), families.end(), "Times New Roman"), families.end());
-    EXPECT_EQ(engine::ResolveFontFamily("Foo, sans-serif", canvas), "Arial");
+    EXPECT_EQ(engine::ResolveFontFamily("Foo, sans-serif", device), "Arial");
     // System colours come from the desktop palette.
     const QColor text = QGuiApplication::palette().color(QPalette::Active, QPalette::Text);
-    EXPECT_EQ(engine::ResolveColour(engine::kSystemColourBase + 8, canvas),
+    EXPECT_EQ(engine::ResolveColour(engine::kSystemColourBase + 8, device),
               static_cast<RgbColour>(text.red() | (text.green() << 8) | (text.blue() << 16)));
 }
 
@@ -50,12 +51,13 @@ TEST(QtCanvas, MeasuresAndDrawsTextWithARealFont) {
     Application();
     QImage image(200, 60, QImage::Format_RGB32);
     image.fill(Qt::white);
+    QtFontServices device(image);
     {
         QtCanvas canvas(image);
         FontRequest request;
         request.name = "Arial";
         request.height = -20;
-        const std::shared_ptr<Font> font = canvas.createFont(request);
+        const std::shared_ptr<const Font> font = device.createFont(request);
         const FontMetrics& m = font->metrics();
         EXPECT_EQ(m.height, m.ascent + m.descent);
         EXPECT_GT(m.ascent, m.descent);
@@ -86,11 +88,12 @@ TEST(QtCanvas, MeasuresAndDrawsTextWithARealFont) {
     EXPECT_EQ(image.pixelColor(20, 2), QColor(Qt::white));
 }
 
-TEST(QtCanvas, BuildsTheFontsOfElements) {
+TEST(QtFontServices, BuildTheFontsOfElements) {
     Application();
     QImage image(10, 10, QImage::Format_RGB32);
-    QtCanvas canvas(image);
-    engine::TStyleList list(canvas);
+    QtFontServices device(image);
+    engine::FontCache fonts(device);
+    engine::TStyleList list(fonts);
     engine::StyleDefaults defaults;
     list.initialize(defaults);
     engine::TProperties root(list.defaults());

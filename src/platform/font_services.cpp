@@ -1,4 +1,4 @@
-#include "platform/canvas.h"
+#include "platform/font_services.h"
 
 #include <array>
 
@@ -37,7 +37,7 @@ constexpr std::array<RgbColour, 25> kClassicSystemColours = {
 
 }  // namespace
 
-RgbColour Canvas::systemColour(int index) const {
+RgbColour FontServices::systemColour(int index) const {
     if (index < 0 || index >= static_cast<int>(kClassicSystemColours.size())) {
         return 0;
     }
