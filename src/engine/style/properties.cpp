@@ -148,12 +148,23 @@ void TProperties::applyCascade(const TStyleList& list, std::string_view tag,
         if (const TProperties* rule = list.find(key))
             applyRule(*rule);
     }
+    // The bits of the ancestors' tags, classes and IDs, worked out when a rule needs them.
+    std::optional<std::uint64_t> ancestorBits;
     for (const std::string& key : keys) {
         if (key.rfind("::", 0) == 0)
             continue;
         list.forEachDescendantRule(key, [&](const TStyleRule& rule) {
-            if (AncestorsMatch(rule.ancestors, ancestors))
+            if (!ancestorBits) {
+                ancestorBits = 0;
+                for (const TProperties* element : ancestors) {
+                    *ancestorBits |= IdentityBits(
+                        ElementIdentity{element->propTag, element->propClass, element->propId, {}});
+                }
+            }
+            if ((rule.requiredBits & ~*ancestorBits) == 0 &&
+                AncestorsMatch(rule.ancestors, ancestors)) {
                 applyRule(*rule.properties);
+            }
         });
     }
 }

@@ -29,6 +29,19 @@ std::string JoinClasses(const std::vector<std::string>& classes) {
     return key;
 }
 
+// FNV-1a over a kind mark and the name, folded to one of 64 bits.
+std::uint64_t Bit(char kind, std::string_view name) {
+    std::uint64_t hash = 14695981039346656037ull;
+    const auto mix = [&](char c) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 1099511628211ull;
+    };
+    mix(kind);
+    for (char c : name)
+        mix(c);
+    return std::uint64_t{1} << (hash % 64);
+}
+
 void AddUnique(std::vector<std::string>& keys, std::string key) {
     if (std::find(keys.begin(), keys.end(), key) == keys.end())
         keys.push_back(std::move(key));
@@ -158,6 +171,32 @@ bool Matches(const SimpleSelector& selector, const ElementIdentity& element) {
     return std::all_of(selector.classes.begin(), selector.classes.end(), [&](const auto& name) {
         return std::binary_search(classes.begin(), classes.end(), name);
     });
+}
+
+std::uint64_t IdentityBits(const ElementIdentity& element) {
+    std::uint64_t bits = 0;
+    if (!element.tag.empty())
+        bits |= Bit('t', element.tag);
+    if (!element.id.empty())
+        bits |= Bit('#', element.id);
+    for (std::string_view name : Split(element.classKey, '.')) {
+        if (!name.empty())
+            bits |= Bit('.', name);
+    }
+    return bits;
+}
+
+std::uint64_t RequiredBits(const std::vector<AncestorPart>& parts) {
+    std::uint64_t bits = 0;
+    for (const AncestorPart& part : parts) {
+        if (!part.selector.tag.empty())
+            bits |= Bit('t', part.selector.tag);
+        if (!part.selector.id.empty())
+            bits |= Bit('#', part.selector.id);
+        for (const std::string& name : part.selector.classes)
+            bits |= Bit('.', name);
+    }
+    return bits;
 }
 
 std::vector<std::string> CascadeKeys(std::string_view tagView, std::string_view classKey,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -50,6 +51,12 @@ struct ElementIdentity {
     std::string_view pseudo;
 };
 bool Matches(const SimpleSelector& selector, const ElementIdentity& element);
+
+// A quick sieve before the full match of ancestor parts: every tag, class and ID sets one of 64
+// bits. Ancestor parts whose bits are not all among the bits of the element's ancestors cannot
+// match; parts whose bits are may still fail the full match.
+std::uint64_t IdentityBits(const ElementIdentity& element);
+std::uint64_t RequiredBits(const std::vector<AncestorPart>& parts);
 
 // The keys under which style rules for an element are stored, in cascade order (see
 // TProperties::combine). `isAnchor` adds the built-in link-state key first.

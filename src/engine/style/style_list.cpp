@@ -20,7 +20,7 @@ TStyleList::TStyleList(FontCache& fonts) : fonts_(&fonts) {
 TProperties& TStyleList::rule(std::string_view key, const std::vector<AncestorPart>& ancestors) {
     auto found = rules_.find(key);
     if (found == rules_.end()) {
-        TStyleRule rule{ancestors, std::make_unique<TProperties>(*fonts_)};
+        TStyleRule rule{ancestors, RequiredBits(ancestors), std::make_unique<TProperties>(*fonts_)};
         found = rules_.emplace(std::string(key), std::move(rule)).first;
     }
     return *found->second.properties;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
@@ -33,6 +34,7 @@ struct StyleDefaults {
 // matching an element never reads them back out of the key.
 struct TStyleRule {
     std::vector<AncestorPart> ancestors;
+    std::uint64_t requiredBits = 0;  // RequiredBits(ancestors)
     std::unique_ptr<TProperties> properties;
 };
 

@@ -135,6 +135,28 @@ TEST_F(Cascade, DescendantAndChildRulesAgainstTheStack) {
     EXPECT_EQ(push("b").colour(), 0u);  // the li lacks class x
 }
 
+TEST_F(Cascade, AncestorPartsWithIdsAndSeveralClasses) {
+    sheet("#main p.a.b em { color: red } div > .k em { color: blue }");
+    push("div", "", "main");
+    push("p", "a.b.c");
+    EXPECT_EQ(push("em").colour(), Red());
+    pop();
+    pop();
+    push("p", "a");  // lacks class b
+    EXPECT_EQ(push("em").colour(), 0u);
+    pop();
+    pop();
+    pop();
+    push("div", "", "other");
+    push("span", "k");
+    EXPECT_EQ(push("em").colour(), Blue());
+    pop();
+    pop();
+    push("p");
+    push("span", "k");  // its parent is no div
+    EXPECT_EQ(push("em").colour(), 0u);
+}
+
 TEST_F(Cascade, ParagraphsInsidePreformattedTextLoseTheirTopMargin) {
     push("pre");
     const BoxValues inside = push("p").boxValues(100, 100);
