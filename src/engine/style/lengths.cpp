@@ -1,5 +1,6 @@
 #include "engine/style/lengths.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <cmath>
@@ -16,8 +17,12 @@ bool IsNumberChar(char c, bool first) {
            (first && (c == '-' || c == '+'));
 }
 
+// Rounds a length to whole pixels within ±kMaxLengthPixels; a value that is no number is 0.
 int Round(double value) {
-    return static_cast<int>(std::lround(value));
+    if (!(value == value))
+        return 0;
+    const double limited = std::clamp<double>(value, -kMaxLengthPixels, kMaxLengthPixels);
+    return static_cast<int>(std::lround(limited));
 }
 
 struct SizeKeyword {

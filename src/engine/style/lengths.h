@@ -21,6 +21,10 @@ double FontSizeToPoints(std::string_view text, double parent, double defaultSize
 // Is this a font-size value that depends on the parent's size (em, ex, %, larger, smaller)?
 bool IsRelativeFontSize(std::string_view text);
 
+// Converted lengths stay within ± this many pixels, far beyond any page, so that no document
+// can make layout sums overflow or a length fall on one of the marker values.
+inline constexpr int kMaxLengthPixels = 1000000;
+
 // What a unit-less number means to a length conversion.
 enum class BareNumber { pixels, multipleOfBase };
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <unordered_set>
 
 #include "engine/text/text_utils.h"
 #include "platform/ascii.h"
@@ -42,9 +43,24 @@ std::uint64_t Bit(char kind, std::string_view name) {
     return std::uint64_t{1} << (hash % 64);
 }
 
-void AddUnique(std::vector<std::string>& keys, std::string key) {
-    if (std::find(keys.begin(), keys.end(), key) == keys.end())
-        keys.push_back(std::move(key));
+// Keys in order of first addition. An element has a handful of keys, found by a glance along
+// the list; one with hundreds of classes has thousands, and a set keeps that linear.
+struct KeyList {
+    static constexpr std::size_t kGlance = 16;
+    std::vector<std::string> keys;
+    std::unordered_set<std::string> seen;  // every key, once there are more than kGlance
+};
+
+void AddUnique(KeyList& list, std::string key) {
+    if (list.keys.size() < KeyList::kGlance) {
+        if (std::find(list.keys.begin(), list.keys.end(), key) == list.keys.end())
+            list.keys.push_back(std::move(key));
+        return;
+    }
+    if (list.seen.empty())
+        list.seen.insert(list.keys.begin(), list.keys.end());
+    if (list.seen.insert(key).second)
+        list.keys.push_back(std::move(key));
 }
 
 }  // namespace
@@ -208,7 +224,7 @@ std::vector<std::string> CascadeKeys(std::string_view tagView, std::string_view 
     const std::vector<std::string> classes = SplitClasses(classKey);
     const std::string allClasses = JoinClasses(classes);
 
-    std::vector<std::string> keys;
+    KeyList keys;
     // Every form that carries the classes: each single class first, then all of them.
     const auto withClasses = [&](const std::string& before, const std::string& after) {
         if (classes.size() > 1) {
@@ -258,7 +274,7 @@ std::vector<std::string> CascadeKeys(std::string_view tagView, std::string_view 
             }
         }
     }
-    return keys;
+    return std::move(keys.keys);
 }
 
 }  // namespace kelvor::engine

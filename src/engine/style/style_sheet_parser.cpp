@@ -1,5 +1,6 @@
 #include "engine/style/style_sheet_parser.h"
 
+#include <algorithm>
 #include <cctype>
 #include <vector>
 
@@ -12,6 +13,10 @@ namespace kelvor::engine {
 namespace {
 
 constexpr int kEnd = -1;
+
+// At-rule blocks read as rules may nest this deep; a block deeper still is skipped whole, so that
+// a sheet of endless "@media screen {" costs no more stack than this.
+constexpr int kMaxAtRuleNesting = 32;
 
 bool IsLetterOrDigit(int c) {
     return c >= 0 && c < 128 && std::isalnum(c);
@@ -30,19 +35,15 @@ bool IsAbsolute(std::string_view url) {
 // Lower-cases a value but keeps the case of what is inside "url(...)": file names may be
 // case-sensitive.
 std::string LowerKeepingUrls(std::string_view value) {
-    std::string result;
+    std::string result = ascii::LowerCased(value);
     std::size_t i = 0;
-    while (i < value.size()) {
-        const std::size_t url = ascii::LowerCased(value.substr(i)).find("url(");
-        if (url == std::string::npos) {
-            result += ascii::LowerCased(value.substr(i));
-            break;
-        }
-        result += ascii::LowerCased(value.substr(i, url + 4));
-        i += url + 4;
+    while ((i = result.find("url(", i)) != std::string::npos) {
+        i += 4;
         const std::size_t close = value.find(')', i);
         const std::size_t end = close == std::string_view::npos ? value.size() : close;
-        result += value.substr(i, end - i);
+        std::copy(value.begin() + static_cast<std::ptrdiff_t>(i),
+                  value.begin() + static_cast<std::ptrdiff_t>(end),
+                  result.begin() + static_cast<std::ptrdiff_t>(i));
         i = end;
     }
     return result;
@@ -179,9 +180,11 @@ class Parser {
         if (ch() == ';') {
             next();
         } else if (ch() == '{') {
-            if (ascii::ContainsIgnoringCase(text, "screen")) {
+            if (ascii::ContainsIgnoringCase(text, "screen") && nesting_ < kMaxAtRuleNesting) {
                 next();
+                ++nesting_;
                 rules(true);
+                --nesting_;
             } else {
                 skipBlock();
             }
@@ -267,6 +270,7 @@ class Parser {
     TStyleList& list_;
     StyleSheetKind kind_;
     std::string base_;
+    int nesting_ = 0;  // at-rule blocks open around the rules being read
 };
 
 }  // namespace

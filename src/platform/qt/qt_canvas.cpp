@@ -25,11 +25,14 @@ QColor ToQColor(RgbColour colour) {
                   static_cast<int>((colour >> 16) & 0xFF));
 }
 
-// Width and height worked out wide, so that a rectangle spanning the whole int range gives no
-// overflow.
+// Coordinates are worked out wide and brought back into the int range, so that no position or
+// rectangle, however far out, overflows.
+int Saturated(std::int64_t value) {
+    return static_cast<int>(std::clamp<std::int64_t>(value, INT_MIN, INT_MAX));
+}
+
 int Extent(int from, int to) {
-    const std::int64_t extent = static_cast<std::int64_t>(to) - from;
-    return static_cast<int>(std::clamp<std::int64_t>(extent, INT_MIN, INT_MAX));
+    return Saturated(static_cast<std::int64_t>(to) - from);
 }
 
 QRect ToQRect(const Rect& rect) {
@@ -61,8 +64,8 @@ void QtCanvas::drawText(const Font& font, int x, int baselineY, std::u16string_v
     const QFont qfont = ToQFont(font);
     if (background) {
         const FontMetrics& m = font.metrics();
-        p.fillRect(QRect(x, baselineY - m.ascent, font.textWidth(text), m.height),
-                   ToQColor(*background));
+        const int top = Saturated(static_cast<std::int64_t>(baselineY) - m.ascent);
+        p.fillRect(QRect(x, top, font.textWidth(text), m.height), ToQColor(*background));
     }
     p.setFont(qfont);
     p.setPen(ToQColor(colour));

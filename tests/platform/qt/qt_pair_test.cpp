@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPalette>
+#include <climits>
 #include <cstdlib>
 #include <memory>
 
@@ -11,6 +12,7 @@
 #include "engine/style/fonts.h"
 #include "engine/style/properties.h"
 #include "engine/style/style_list.h"
+#include "platform/fixed/fixed_font_services.h"
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_font_services.h"
 
@@ -86,6 +88,52 @@ TEST(QtCanvas, MeasuresAndDrawsTextWithARealFont) {
     EXPECT_EQ(image.pixelColor(165, 15), QColor(Qt::white));
     // Nothing drawn above the text's ascent.
     EXPECT_EQ(image.pixelColor(20, 2), QColor(Qt::white));
+}
+
+TEST(QtFontServices, AnyHeightIsSafe) {
+    Application();
+    QImage image(120, 40, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QtFontServices device(image);
+    fixed::FixedFontServices fixedDevice;
+    {
+        QtCanvas canvas(image);
+        for (const int height : {INT_MIN, INT_MIN + 1, -kMaxFontHeight - 1, INT_MAX, 0, -1}) {
+            FontRequest request;
+            request.name = "Arial";
+            request.height = height;
+            const std::shared_ptr<const Font> font = device.createFont(request);
+            const FontMetrics& m = font->metrics();
+            EXPECT_GT(m.height, 0) << height;
+            EXPECT_GE(m.internalLeading, 0) << height;
+            EXPECT_GE(font->textWidth(u"W"), 0) << height;
+            canvas.drawText(*font, 0, 30, u"W", 0, 0xFFFFFF);
+            // A font of other services, drawn at its own height.
+            canvas.drawText(*fixedDevice.createFont(request), 0, 30, u"W", 0, std::nullopt);
+        }
+        // Rectangles spanning the whole int range, and a pen wider than any frame.
+        canvas.fillRect(Rect{INT_MIN, INT_MIN, INT_MAX, INT_MAX}, 0xFFFFFF);
+        canvas.drawEllipse(Rect{INT_MIN, INT_MIN, INT_MAX, INT_MAX}, 0, 0x00FF00);
+        canvas.frameRect(Rect{INT_MIN, INT_MIN, INT_MAX, INT_MAX}, 0xFF0000, INT_MAX);
+        canvas.frameRect(Rect{-100, 0, 1000, 40}, 0x0000FF, INT_MAX);
+    }
+    // The last frame filled everything it covered: the whole image is red.
+    EXPECT_EQ(image.pixelColor(60, 20), QColor(255, 0, 0));
+}
+
+TEST(QtFontServices, FontsOutliveTheirServices) {
+    Application();
+    std::shared_ptr<const Font> font;
+    {
+        QImage image(10, 10, QImage::Format_RGB32);
+        QtFontServices device(image);
+        FontRequest request;
+        request.name = "Arial";
+        request.height = -20;
+        font = device.createFont(request);
+    }
+    // The image is gone; the font measures for the screen instead of touching it.
+    EXPECT_GT(font->textWidth(u"Kelvor"), 0);
 }
 
 TEST(QtFontServices, BuildTheFontsOfElements) {
