@@ -25,18 +25,28 @@ QColor ToQColor(RgbColour colour) {
                   static_cast<int>((colour >> 16) & 0xFF));
 }
 
-// Coordinates are worked out wide and brought back into the int range, so that no position or
-// rectangle, however far out, overflows.
+// Coordinates are worked out wide and brought back into the int range, so that no position,
+// however far out, overflows.
 int Saturated(std::int64_t value) {
     return static_cast<int>(std::clamp<std::int64_t>(value, INT_MIN, INT_MAX));
 }
 
-int Extent(int from, int to) {
-    return Saturated(static_cast<std::int64_t>(to) - from);
+// Rectangles are cut to 2^24 pixels either side of the origin, far beyond any device, so that
+// Qt's own arithmetic on them cannot overflow either.
+constexpr int kFarOut = 1 << 24;
+
+int Near(std::int64_t coordinate) {
+    return static_cast<int>(std::clamp<std::int64_t>(coordinate, -kFarOut, kFarOut));
+}
+
+QRect ToQRect(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom) {
+    const int x = Near(left);
+    const int y = Near(top);
+    return QRect(x, y, Near(right) - x, Near(bottom) - y);
 }
 
 QRect ToQRect(const Rect& rect) {
-    return QRect(rect.left, rect.top, Extent(rect.left, rect.right), Extent(rect.top, rect.bottom));
+    return ToQRect(rect.left, rect.top, rect.right, rect.bottom);
 }
 
 }  // namespace
@@ -77,24 +87,25 @@ void QtCanvas::fillRect(const Rect& rect, RgbColour colour) {
 }
 
 void QtCanvas::frameRect(const Rect& rect, RgbColour colour, int penWidth) {
-    const QRect area = ToQRect(rect);
-    if (area.width() <= 0 || area.height() <= 0)
+    const std::int64_t left = rect.left;
+    const std::int64_t top = rect.top;
+    const std::int64_t right = rect.right;
+    const std::int64_t bottom = rect.bottom;
+    if (right <= left || bottom <= top)
         return;
     // The frame lies inside the rectangle: four bands of the pen's width, or the whole
     // rectangle when the bands would meet.
-    const int width = std::max(1, penWidth);
+    const std::int64_t pen = std::max(1, penWidth);
     QPainter& p = painter();
     const QColor fill = ToQColor(colour);
-    if (width >= (area.width() + 1) / 2 || width >= (area.height() + 1) / 2) {
-        p.fillRect(area, fill);
+    if (2 * pen >= right - left || 2 * pen >= bottom - top) {
+        p.fillRect(ToQRect(rect), fill);
         return;
     }
-    p.fillRect(QRect(area.left(), area.top(), area.width(), width), fill);
-    p.fillRect(QRect(area.left(), area.top() + area.height() - width, area.width(), width), fill);
-    p.fillRect(QRect(area.left(), area.top() + width, width, area.height() - 2 * width), fill);
-    p.fillRect(QRect(area.left() + area.width() - width, area.top() + width, width,
-                     area.height() - 2 * width),
-               fill);
+    p.fillRect(ToQRect(left, top, right, top + pen), fill);
+    p.fillRect(ToQRect(left, bottom - pen, right, bottom), fill);
+    p.fillRect(ToQRect(left, top + pen, left + pen, bottom - pen), fill);
+    p.fillRect(ToQRect(right - pen, top + pen, right, bottom - pen), fill);
 }
 
 void QtCanvas::drawLine(int x1, int y1, int x2, int y2, RgbColour colour, int penWidth,
@@ -118,8 +129,8 @@ void QtCanvas::drawEllipse(const Rect& rect, RgbColour pen, std::optional<RgbCol
         p.setBrush(Qt::NoBrush);
     }
     const QRect area = ToQRect(rect);
-    p.drawEllipse(QRect(area.left(), area.top(), std::max(0, area.width() - 1),
-                        std::max(0, area.height() - 1)));
+    p.drawEllipse(
+        QRect(area.x(), area.y(), std::max(0, area.width() - 1), std::max(0, area.height() - 1)));
     p.setBrush(Qt::NoBrush);
 }
 
