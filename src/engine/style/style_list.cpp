@@ -1,5 +1,7 @@
 #include "engine/style/style_list.h"
 
+#include <algorithm>
+
 #include "engine/style/property_values.h"
 #include "engine/style/selectors.h"
 
@@ -22,6 +24,14 @@ TProperties& TStyleList::rule(std::string_view key, const std::vector<AncestorPa
     if (found == rules_.end()) {
         TStyleRule rule{ancestors, RequiredBits(ancestors), std::make_unique<TProperties>(*fonts_)};
         found = rules_.emplace(std::string(key), std::move(rule)).first;
+        if (!ancestors.empty()) {
+            std::vector<DescendantRule>& list =
+                descendants_[std::string(key.substr(0, key.find(' ')))];
+            const auto at = std::lower_bound(
+                list.begin(), list.end(), found->first,
+                [](const DescendantRule& entry, const std::string& k) { return *entry.key < k; });
+            list.insert(at, DescendantRule{&found->first, &found->second});
+        }
     }
     return *found->second.properties;
 }
@@ -66,6 +76,7 @@ void TStyleList::setLinkColour(std::string_view state, TColour colour) {
 }
 
 void TStyleList::initialize(const StyleDefaults& defaults) {
+    descendants_.clear();
     rules_.clear();
     sequence_ = 0;
     defaults_ = defaults;

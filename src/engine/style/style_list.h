@@ -71,7 +71,13 @@ class TStyleList {
     // Calls visit(const TStyleRule&) for each rule stored under `key` followed by a blank: the
     // descendant and child rules of it, in key order.
     template <typename Visit>
-    void forEachDescendantRule(std::string_view key, Visit visit) const;
+    void forEachDescendantRule(std::string_view key, Visit visit) const {
+        const auto found = descendants_.find(key);
+        if (found == descendants_.end())
+            return;
+        for (const DescendantRule& entry : found->second)
+            visit(*entry.rule);
+    }
 
     // The root properties ("default").
     const TProperties& defaults() const;
@@ -85,20 +91,19 @@ class TStyleList {
     TProperties& rule(std::string_view key, const std::vector<AncestorPart>& ancestors = {});
     void addDefaults();
 
+    // A descendant or child rule as its element's key lists it.
+    struct DescendantRule {
+        const std::string* key;  // the rule's key in rules_
+        const TStyleRule* rule;
+    };
+
     FontCache* fonts_;
     StyleDefaults defaults_;
     std::map<std::string, TStyleRule, std::less<>> rules_;
+    // The descendant and child rules by the key of their own compound selector, each list in
+    // the order of their keys, so that an element finds its few lists with one look-up each.
+    std::map<std::string, std::vector<DescendantRule>, std::less<>> descendants_;
     int sequence_ = 0;
 };
-
-template <typename Visit>
-void TStyleList::forEachDescendantRule(std::string_view key, Visit visit) const {
-    std::string prefix(key);
-    prefix += ' ';
-    for (auto it = rules_.lower_bound(prefix);
-         it != rules_.end() && it->first.compare(0, prefix.size(), prefix) == 0; ++it) {
-        visit(it->second);
-    }
-}
 
 }  // namespace kelvor::engine

@@ -157,6 +157,20 @@ TEST_F(Cascade, AncestorPartsWithIdsAndSeveralClasses) {
     EXPECT_EQ(push("em").colour(), 0u);
 }
 
+TEST_F(Cascade, DescendantRulesApplyInTheOrderOfTheirKeys) {
+    // Keys sort by the number of ancestor parts, then by the order of the sheet: "p 1 ..." for
+    // the red and the green rule, "p 2 ..." for the blue one, which therefore applies last.
+    sheet("div p { color: red } body div p { color: blue } div p { color: green }");
+    push("body");
+    push("div");
+    EXPECT_EQ(push("p").colour(), Blue());
+    pop();
+    pop();
+    pop();
+    push("div");
+    EXPECT_EQ(push("p").colour(), Green());
+}
+
 TEST_F(Cascade, ParagraphsInsidePreformattedTextLoseTheirTopMargin) {
     push("pre");
     const BoxValues inside = push("p").boxValues(100, 100);
