@@ -131,6 +131,48 @@ void TGifDecoder::read(std::span<const std::uint8_t> file, GifImageSink& sink) {
         throw GifError(GifErrorCode::noImageDescription);
 }
 
+std::size_t TGifDecoder::CountImages(std::span<const std::uint8_t> file) {
+    std::size_t pos = 13;
+    if (file.size() < pos)
+        return 0;
+    if (file[10] & 0x80)
+        pos += 3u * (2u << (file[10] & 7));
+    // Sub-blocks from `pos` on; false when the file ends first.
+    const auto skipSubBlocks = [&] {
+        while (pos < file.size()) {
+            const std::size_t size = file[pos++];
+            if (size == 0)
+                return true;
+            pos += size;
+        }
+        return false;
+    };
+    std::size_t count = 0;
+    while (pos < file.size()) {
+        const std::uint8_t introducer = file[pos++];
+        if (introducer == kImageSeparator) {
+            if (pos + 9 > file.size())
+                break;
+            const std::uint8_t packed = file[pos + 8];
+            pos += 9;
+            if (packed & 0x80)
+                pos += 3u * (2u << (packed & 7));
+            ++pos;  // minimum code size
+            if (!skipSubBlocks())
+                break;
+            ++count;
+        } else if (introducer == kExtensionIntroducer) {
+            // Every extension's fixed part is laid out like a sub-block: its size, then bytes.
+            ++pos;
+            if (!skipSubBlocks())
+                break;
+        } else {
+            break;
+        }
+    }
+    return count;
+}
+
 void TGifDecoder::readBlocks(Cursor& in, GifImageSink& sink) {
     try {
         while (!in.atEnd()) {

@@ -101,6 +101,10 @@ class TGifDecoder {
     // the first image ends reading quietly unless the error is fatal (see GifError).
     void read(std::span<const std::uint8_t> file, GifImageSink& sink);
 
+    // How many images the file seems to hold, from a quick walk over its blocks that decodes
+    // nothing and stops at the first thing it does not expect. A hint for reserving memory.
+    static std::size_t CountImages(std::span<const std::uint8_t> file);
+
     const GifScreen& screen() const { return screen_; }
     // -1 until a "NETSCAPE" application block gives one.
     int loopCount() const { return loopCount_; }

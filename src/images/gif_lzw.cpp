@@ -1,5 +1,8 @@
 #include "images/gif_lzw.h"
 
+#include <bit>
+#include <cstring>
+
 #include "images/gif_errors.h"
 
 namespace kelvor::images {
@@ -29,21 +32,30 @@ class CodeReader {
 
     unsigned read(int width) {
         const std::size_t index = static_cast<std::size_t>(bitPos_ >> 3);
-        std::uint32_t bits;
-        if (index + 3 <= size_) {
-            bits = data_[index] | (std::uint32_t{data_[index + 1]} << 8) |
-                   (std::uint32_t{data_[index + 2]} << 16);
+        std::uint64_t bits;
+        if constexpr (std::endian::native == std::endian::little) {
+            if (index + 8 <= size_) {
+                std::memcpy(&bits, data_ + index, 8);
+            } else {
+                bits = Tail(index);
+            }
         } else {
-            bits = 0;
-            for (std::size_t i = 0; i < 3 && index + i < size_; ++i)
-                bits |= std::uint32_t{data_[index + i]} << (8 * i);
+            bits = Tail(index);
         }
-        const unsigned code = (bits >> (bitPos_ & 7)) & ((1u << width) - 1);
+        const unsigned code = static_cast<unsigned>(bits >> (bitPos_ & 7)) & ((1u << width) - 1);
         bitPos_ += static_cast<unsigned>(width);
         return code;
     }
 
   private:
+    // The three bytes a code can span, assembled one by one; past the end they read as 0.
+    std::uint64_t Tail(std::size_t index) const {
+        std::uint64_t bits = 0;
+        for (std::size_t i = 0; i < 3 && index + i < size_; ++i)
+            bits |= std::uint64_t{data_[index + i]} << (8 * i);
+        return bits;
+    }
+
     const std::uint8_t* data_;
     std::size_t size_;
     std::uint64_t totalBits_;

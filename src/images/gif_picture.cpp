@@ -38,8 +38,8 @@ Clip ClipToScreen(int left, int top, int width, int height, int screenWidth, int
 // Composes each image into the strip as the decoder reads it.
 class GifPictureBuilder final : public GifImageSink {
   public:
-    GifPictureBuilder(TGifPicture& picture, const TGifDecoder& decoder)
-        : picture_(picture), decoder_(decoder) {}
+    GifPictureBuilder(TGifPicture& picture, const TGifDecoder& decoder, std::size_t expectedFrames)
+        : picture_(picture), decoder_(decoder), expectedFrames_(expectedFrames) {}
 
     void addImage(const GifImage& image) override;
     void finish();
@@ -51,7 +51,8 @@ class GifPictureBuilder final : public GifImageSink {
     const TGifDecoder& decoder_;
     int screenWidth_ = 0;
     int screenHeight_ = 0;
-    std::size_t capacityHint_ = 0;
+    std::size_t expectedFrames_ = 0;
+    std::size_t capacityLimit_ = 0;
     // Whether some pixel may have been left transparent although no frame is.
     bool maskTouched_ = false;
 };
@@ -67,7 +68,10 @@ void GifPictureBuilder::addImage(const GifImage& image) {
         if (screenWidth_ == 0 || screenHeight_ == 0)
             throw GifError(GifErrorCode::zeroWidthOrHeight).makeFatal();
         strip = TStripBitmap(screenWidth_, screenHeight_);
-        capacityHint_ = 200'000'000u / (3u * strip.cellPixels()) + 1;
+        // No strip over the size limit is ever kept, so never reserve room for more cells.
+        capacityLimit_ = 200'000'000u / (3u * strip.cellPixels()) + 1;
+        if (!StripTooLarge(screenWidth_, screenHeight_, 1, false))
+            strip.reserveCells(std::clamp<std::size_t>(expectedFrames_, 1, capacityLimit_));
     }
     const GifGraphicControl* control = image.graphicControl();
     const bool transparent = picture_.transparent_ || (control != nullptr && control->transparent);
@@ -77,8 +81,15 @@ void GifPictureBuilder::addImage(const GifImage& image) {
         throw GifError(GifErrorCode::animationTooLarge).makeFatal();
     picture_.transparent_ = transparent;
 
-    strip.addCell(capacityHint_);
-    if (!frames.empty()) {
+    const Clip clip =
+        ClipToScreen(image.left, image.top, image.width, image.height, screenWidth_, screenHeight_);
+    const bool coversScreen = clip.left == 0 && clip.top == 0 && clip.right == screenWidth_ &&
+                              clip.bottom == screenHeight_;
+    const bool framesTransparent = control != nullptr && control->transparent;
+    // A frame that paints every pixel of the screen itself needs nothing of the one before.
+    const bool overwritesAll = !frames.empty() && coversScreen && !framesTransparent;
+    strip.addCell(capacityLimit_, !overwritesAll);
+    if (!frames.empty() && !overwritesAll) {
         const TGifFrame& before = frames.back();
         if (before.disposal == 2 || before.disposal == 3) {
             const Clip clip = ClipToScreen(before.left, before.top, before.width, before.height,
@@ -151,7 +162,7 @@ void GifPictureBuilder::finish() {
 std::unique_ptr<TGifPicture> TGifPicture::Build(std::span<const std::uint8_t> file) {
     std::unique_ptr<TGifPicture> picture(new TGifPicture());
     TGifDecoder decoder;
-    GifPictureBuilder builder(*picture, decoder);
+    GifPictureBuilder builder(*picture, decoder, TGifDecoder::CountImages(file));
     decoder.read(file, builder);
     builder.finish();
     return picture;

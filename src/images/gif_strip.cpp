@@ -10,27 +10,34 @@ TStripBitmap::TStripBitmap(int cellWidth, int height)
       height_(height),
       cellPixels_(static_cast<std::size_t>(cellWidth) * static_cast<std::size_t>(height)) {}
 
-void TStripBitmap::addCell(std::size_t capacityHint) {
-    const std::size_t used = static_cast<std::size_t>(cellCount_) * cellPixels_;
-    if (pixels_.capacity() < used + cellPixels_) {
-        const std::size_t cells = static_cast<std::size_t>(cellCount_) + 1;
-        std::size_t wanted = std::max<std::size_t>(cells, cells * 2);
-        wanted = std::min(wanted, std::max(capacityHint, cells));
-        pixels_.reserve(wanted * cellPixels_);
-    }
-    if (cellCount_ == 0) {
-        pixels_.resize(cellPixels_, 0);
-    } else {
-        pixels_.resize(used + cellPixels_);
-        std::memcpy(pixels_.data() + used, pixels_.data() + used - cellPixels_,
-                    cellPixels_ * sizeof(Argb));
-    }
+void TStripBitmap::reserveCells(std::size_t cells) {
+    if (cells <= capacityCells_)
+        return;
+    std::unique_ptr<Argb[]> larger(new Argb[cells * cellPixels_]);
+    if (cellCount_ > 0)
+        std::memcpy(larger.get(), pixels_.get(),
+                    static_cast<std::size_t>(cellCount_) * cellPixels_ * sizeof(Argb));
+    pixels_ = std::move(larger);
+    capacityCells_ = cells;
+}
+
+void TStripBitmap::addCell(std::size_t capacityLimit, bool copyPrevious) {
+    const std::size_t cells = static_cast<std::size_t>(cellCount_) + 1;
+    if (cells > capacityCells_)
+        reserveCells(std::max(cells, std::min(cells * 2, capacityLimit)));
+    Argb* added = cell(cellCount_);
+    if (cellCount_ == 0)
+        std::fill_n(added, cellPixels_, Argb{0});
+    else if (copyPrevious)
+        std::memcpy(added, added - cellPixels_, cellPixels_ * sizeof(Argb));
     ++cellCount_;
 }
 
 void TStripBitmap::makeOpaque() {
-    for (Argb& pixel : pixels_)
-        pixel |= kOpaqueBlack;
+    const std::size_t count = static_cast<std::size_t>(cellCount_) * cellPixels_;
+    Argb* pixels = pixels_.get();
+    for (std::size_t i = 0; i < count; ++i)
+        pixels[i] |= kOpaqueBlack;
 }
 
 bool StripTooLarge(int width, int height, std::uint64_t frames, bool transparent) {

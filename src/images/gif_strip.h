@@ -2,7 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
+#include <memory>
 
 #include "images/bitmap.h"
 
@@ -22,14 +22,17 @@ class TStripBitmap {
     int cellCount() const { return cellCount_; }
     std::size_t cellPixels() const { return cellPixels_; }
 
-    Argb* cell(int index) { return pixels_.data() + static_cast<std::size_t>(index) * cellPixels_; }
+    Argb* cell(int index) { return pixels_.get() + static_cast<std::size_t>(index) * cellPixels_; }
     const Argb* cell(int index) const {
-        return pixels_.data() + static_cast<std::size_t>(index) * cellPixels_;
+        return pixels_.get() + static_cast<std::size_t>(index) * cellPixels_;
     }
 
-    // Adds a cell: the first is black and transparent, every later one a copy of the one before.
-    // `capacityHint` is the most cells the strip may come to hold, so growth never reserves more.
-    void addCell(std::size_t capacityHint);
+    // Room for this many cells in all, so that adding them moves nothing.
+    void reserveCells(std::size_t cells);
+    // Adds a cell: the first is black and transparent, every later one a copy of the one
+    // before, unless `copyPrevious` is false (the caller overwrites every pixel). Growth never
+    // reserves more than `capacityLimit` cells (the most the strip may come to hold).
+    void addCell(std::size_t capacityLimit, bool copyPrevious = true);
 
     // Makes every pixel opaque (a picture without a mask).
     void makeOpaque();
@@ -39,7 +42,9 @@ class TStripBitmap {
     int height_ = 0;
     int cellCount_ = 0;
     std::size_t cellPixels_ = 0;
-    std::vector<Argb> pixels_;
+    std::size_t capacityCells_ = 0;
+    // Not a vector: a new cell is written whole at once, so zero-filling it first is waste.
+    std::unique_ptr<Argb[]> pixels_;
 };
 
 // Whether a strip of `frames` cells of width x height would exceed its size limit: the size of
