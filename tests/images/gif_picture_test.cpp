@@ -184,6 +184,24 @@ TEST(GifPicture, AStripOverTheLimitIsErrorTwentyFiveWithoutAllocatingIt) {
     EXPECT_EQ(TGifPicture::Load(masked.bytes()), nullptr);
 }
 
+TEST(GifPicture, AnImageTooLargeToHoldEndsReadingWithoutAllocatingIt) {
+    // 65535 x 2000 indices are more than any frame of a strip under the limit could show.
+    auto gif = FourColours(2, 2000);
+    gif.image(0, 0, 2, 1, {1, 2});
+    ImageOptions options;
+    options.rawData = PackCodes({{256, 9}, {1, 9}, {257, 9}});
+    gif.image(0, 0, 65535, 2000, {}, options);
+    AllocationProbe probe;
+    const auto picture = MustBuild(gif.bytes());
+    EXPECT_LT(probe.largest(), 100'000'000u);
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->frameCount(), 1);
+    // As the first image it leaves nothing to show.
+    auto alone = FourColours(2, 2000);
+    alone.image(0, 0, 65535, 2000, {}, options);
+    EXPECT_EQ(ErrorNumber(alone.bytes()), 25);
+}
+
 TEST(GifPicture, ZeroScreenWidthGivesNoPicture) {
     EXPECT_EQ(ErrorNumber(FourColours(0, 5).image(0, 0, 1, 1, {1}).bytes()), 26);
     EXPECT_EQ(ErrorNumber(FourColours(5, 0).image(0, 0, 1, 1, {1}).bytes()), 26);

@@ -28,7 +28,8 @@ Bytes MakePng(int width, int height, const std::vector<std::uint8_t>& rgba) {
     return out;
 }
 
-Bytes MakeJpeg(int width, int height, const std::vector<std::uint8_t>& rgb, bool grey) {
+Bytes MakeJpeg(int width, int height, const std::vector<std::uint8_t>& rgb, bool grey,
+               bool progressive) {
     jpeg_compress_struct info;
     jpeg_error_mgr errors;
     info.err = jpeg_std_error(&errors);
@@ -42,6 +43,8 @@ Bytes MakeJpeg(int width, int height, const std::vector<std::uint8_t>& rgb, bool
     info.in_color_space = grey ? JCS_GRAYSCALE : JCS_RGB;
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, 100, TRUE);
+    if (progressive)
+        jpeg_simple_progression(&info);
     jpeg_start_compress(&info, TRUE);
     const int components = grey ? 1 : 3;
     std::vector<std::uint8_t> row(static_cast<std::size_t>(width) * components);

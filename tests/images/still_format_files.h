@@ -11,8 +11,9 @@ using Bytes = std::vector<std::uint8_t>;
 
 // An RGBA picture (bytes R, G, B, A per pixel, rows from the top) as a PNG file.
 Bytes MakePng(int width, int height, const std::vector<std::uint8_t>& rgba);
-// An RGB picture as a JPEG file of quality 100.
-Bytes MakeJpeg(int width, int height, const std::vector<std::uint8_t>& rgb, bool grey = false);
+// An RGB picture as a JPEG file of quality 100, baseline or progressive.
+Bytes MakeJpeg(int width, int height, const std::vector<std::uint8_t>& rgb, bool grey = false,
+               bool progressive = false);
 // A 24-bit bottom-up BMP file of an RGB picture.
 Bytes MakeBmp24(int width, int height, const std::vector<std::uint8_t>& rgb);
 

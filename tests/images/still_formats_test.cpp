@@ -90,6 +90,20 @@ TEST(JpegPictures, SizeAndAKnownPixel) {
     EXPECT_LE(ChannelDistance(picture->frame().pixel(5, 3), 0xFFC8285Au), 3);
 }
 
+TEST(JpegPictures, ProgressivePicturesAreRead) {
+    // Left half black, right half white: the edge survives quality 100.
+    std::vector<std::uint8_t> rgb(32 * 16 * 3);
+    for (std::size_t i = 0; i < rgb.size(); ++i)
+        rgb[i] = (i / 3) % 32 < 16 ? 0 : 255;
+    const Bytes jpeg = MakeJpeg(32, 16, rgb, false, true);
+    const auto picture = ReadPicture(jpeg);
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->width(), 32);
+    EXPECT_LE(ChannelDistance(picture->frame().pixel(2, 5), 0xFF000000u), 3);
+    EXPECT_LE(ChannelDistance(picture->frame().pixel(29, 5), 0xFFFFFFFFu), 3);
+    EXPECT_EQ(ReadPicture(Truncated(jpeg, jpeg.size() * 2 / 3)), nullptr);
+}
+
 TEST(JpegPictures, GreyPicturesBecomeGreyPixels) {
     std::vector<std::uint8_t> rgb(8 * 8 * 3, 0x60);
     const auto picture = ReadPicture(MakeJpeg(8, 8, rgb, true));
