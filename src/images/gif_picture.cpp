@@ -92,15 +92,15 @@ void GifPictureBuilder::addImage(const GifImage& image) {
     if (!frames.empty() && !overwritesAll) {
         const TGifFrame& before = frames.back();
         if (before.disposal == 2 || before.disposal == 3) {
-            const Clip clip = ClipToScreen(before.left, before.top, before.width, before.height,
-                                           screenWidth_, screenHeight_);
+            const Clip covered = ClipToScreen(before.left, before.top, before.width, before.height,
+                                              screenWidth_, screenHeight_);
             Argb* cell = strip.cell(strip.cellCount() - 1);
-            for (int y = clip.top; y < clip.bottom; ++y) {
+            for (int y = covered.top; y < covered.bottom; ++y) {
                 Argb* row = cell + static_cast<std::size_t>(y) * screenWidth_;
-                for (int x = clip.left; x < clip.right; ++x)
+                for (int x = covered.left; x < covered.right; ++x)
                     row[x] &= ~kOpaqueBlack;
             }
-            maskTouched_ = maskTouched_ || !clip.empty();
+            maskTouched_ = maskTouched_ || !covered.empty();
         }
     }
     compose(image, control);
