@@ -1,5 +1,6 @@
 #include "kelvor/intake.h"
 
+#include <cctype>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -10,6 +11,7 @@
 #include "kelvor/report_writer.h"
 #include "kelvor/stream_preparation.h"
 #include "kelvor/trace_log.h"
+#include "kelvor/transfer_decoding.h"
 #include "platform/text_file_reader.h"
 
 namespace kelvor {
@@ -48,8 +50,30 @@ void CloseInput(KelvorState& state, platform::TextFileReader& input) {
     }
 }
 
+// Tells from a line of the headers of a message or of one of its parts whether the body that
+// follows is quoted-printable. A boundary line starts a new part, which is plain until its own
+// headers say otherwise.
+bool QuotedPrintableAfter(const std::string& line, bool quotedPrintable) {
+    if (line.front() == '-') {
+        return false;
+    }
+    constexpr std::string_view kHeader = "content-transfer-encoding:";
+    if (line.size() < kHeader.size()) {
+        return quotedPrintable;
+    }
+    std::string lower = line;
+    for (char& c : lower) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    if (!lower.starts_with(kHeader)) {
+        return quotedPrintable;
+    }
+    return TrimBlanksAndControls(lower.substr(kHeader.size())) == "quoted-printable";
+}
+
 void PlainExtraction(KelvorState& state, platform::TextFileReader& input,
-                     const std::string& firstLine, const std::string& workingCopyPath) {
+                     const std::string& firstLine, const std::string& workingCopyPath,
+                     bool quotedPrintable) {
     platform::FileSystem& files = state.platform.files;
     if (!files.writeAll(workingCopyPath, "")) {
         throw IoError(kIoAccessDenied);
@@ -60,6 +84,10 @@ void PlainExtraction(KelvorState& state, platform::TextFileReader& input,
     for (std::string line = input.readLine(); !EndsStreamBody(line); line = input.readLine()) {
         copy += line;
         copy += "\r\n";
+    }
+    if (quotedPrintable) {
+        copy = QuotedPrintableDecode(copy);
+        LogTraced(state, "Quoted-printable data decoded");
     }
 
     LogTraced(state, "Infile closed");
@@ -105,8 +133,8 @@ void Base64Extraction(KelvorState& state, platform::TextFileReader& input,
 }  // namespace
 
 bool ScanStep(KelvorState& state) {
-    platform::TextFileReader input;
-    if (!input.open(state.platform.files, state.inputPath)) {
+    auto bytes = state.platform.files.readAll(state.inputPath);
+    if (!bytes) {
         // Reading on from a file that never opened would only give the user an error number;
         // the path tells them what went wrong.
         const std::string message = "Unable to open " + state.inputPath;
@@ -114,24 +142,39 @@ bool ScanStep(KelvorState& state) {
         state.platform.ui.messageBox("Kelvor", message);
         return false;
     }
+    // A calendar saved as UTF-16 is read like its UTF-8 twin.
+    const bool utf16 = HasUtf16Mark(*bytes);
+    if (utf16) {
+        *bytes = Utf16ToUtf8(*bytes);
+    }
+    platform::TextFileReader input(std::move(*bytes));
     state.markers.input = true;
 
     const std::string workingCopyPath = state.pathIn(state.folders.working, "kelvor.ics");
     LogTraced(state, "Opening " + state.inputPath);
+    if (utf16) {
+        LogTraced(state, "UTF-16 input converted to UTF-8");
+    }
 
+    bool quotedPrintable = false;
     while (!input.eof()) {
         const std::string line = input.readLine();
         if (line.empty()) {
             continue;
         }
-        if (line.starts_with(kPlainMarker)) {
-            PlainExtraction(state, input, line, workingCopyPath);
+        // Editors that save UTF-8 may put a byte order mark before the calendar's first line.
+        const std::string marked =
+            line.starts_with(kUtf8Mark) ? line.substr(kUtf8Mark.size()) : std::string();
+        const std::string& content = marked.empty() ? line : marked;
+        if (content.starts_with(kPlainMarker)) {
+            PlainExtraction(state, input, content, workingCopyPath, quotedPrintable);
             break;
         }
-        if (line.starts_with(kBase64Marker)) {
-            Base64Extraction(state, input, line, workingCopyPath);
+        if (content.starts_with(kBase64Marker)) {
+            Base64Extraction(state, input, content, workingCopyPath);
             break;
         }
+        quotedPrintable = QuotedPrintableAfter(line, quotedPrintable);
     }
 
     // The flag outlives the run: a stream found by an earlier run keeps the notice away.

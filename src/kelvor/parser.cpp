@@ -39,35 +39,6 @@ void BeginStream(KelvorState& state) {
     parser.skipping = true;
 }
 
-// Name, parameters and value of a content line. The name is taken as written unless the line
-// has parameters; then name and parameters are upper-cased.
-void SplitLine(ParserState& parser) {
-    const std::string& line = parser.line;
-    const std::size_t colon = line.find(':');
-    std::size_t semicolon = line.find(';');
-    if (colon == std::string::npos || (semicolon != std::string::npos && semicolon > colon)) {
-        semicolon = std::string::npos;
-    }
-    parser.parameters.clear();
-    if (colon == std::string::npos) {
-        parser.name.clear();
-        parser.value = line;
-    } else if (semicolon == std::string::npos) {
-        parser.name = line.substr(0, colon);
-        parser.value = line.substr(colon + 1);
-    } else {
-        parser.name = UpperCase(std::string_view(line).substr(0, semicolon));
-        parser.parameters =
-            UpperCase(std::string_view(line).substr(semicolon + 1, colon - semicolon - 1));
-        parser.value = colon + 1 < line.size() ? line.substr(colon + 1) : std::string(" ");
-    }
-    // The preparation wrote the colon of "MAILTO:" as "~" so that it could not end the name.
-    const std::size_t tilde = parser.value.find('~');
-    if (tilde != std::string::npos) {
-        parser.value[tilde] = ':';
-    }
-}
-
 void EndOfEvent(KelvorState& state) {
     ParserState& parser = state.parser;
     EventRecord& event = state.event;
@@ -255,6 +226,52 @@ void EndOfStream(KelvorState& state) {
 
 }  // namespace
 
+// The first of the characters outside double quotes: parameter values may be quoted, and a
+// quoted value (an Outlook zone name such as "(UTC+09:00) Osaka, Sapporo, Tokyo") may hold
+// both. A line whose quotes never close has no "outside"; there the first one anywhere counts.
+namespace {
+std::size_t FindOutsideQuotes(const std::string& line, char wanted) {
+    bool quoted = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (line[i] == '"') {
+            quoted = !quoted;
+        } else if (line[i] == wanted && !quoted) {
+            return i;
+        }
+    }
+    return line.find(wanted);
+}
+}  // namespace
+
+// Name, parameters and value of a content line. The name is taken as written unless the line
+// has parameters; then name and parameters are upper-cased.
+void SplitLine(ParserState& parser) {
+    const std::string& line = parser.line;
+    const std::size_t colon = FindOutsideQuotes(line, ':');
+    std::size_t semicolon = FindOutsideQuotes(line, ';');
+    if (colon == std::string::npos || (semicolon != std::string::npos && semicolon > colon)) {
+        semicolon = std::string::npos;
+    }
+    parser.parameters.clear();
+    if (colon == std::string::npos) {
+        parser.name.clear();
+        parser.value = line;
+    } else if (semicolon == std::string::npos) {
+        parser.name = line.substr(0, colon);
+        parser.value = line.substr(colon + 1);
+    } else {
+        parser.name = UpperCase(std::string_view(line).substr(0, semicolon));
+        parser.parameters =
+            UpperCase(std::string_view(line).substr(semicolon + 1, colon - semicolon - 1));
+        parser.value = colon + 1 < line.size() ? line.substr(colon + 1) : std::string(" ");
+    }
+    // The preparation wrote the colon of "MAILTO:" as "~" so that it could not end the name.
+    const std::size_t tilde = parser.value.find('~');
+    if (tilde != std::string::npos) {
+        parser.value[tilde] = ':';
+    }
+}
+
 bool Contains(std::string_view text, std::string_view part) {
     return text.find(part) != std::string_view::npos;
 }
@@ -278,6 +295,7 @@ void ParseStream(KelvorState& state) {
         LogLine(state, "Stream already reported");
         return;
     }
+    ReadStreamZones(state);
     BeginStream(state);
     for (const std::string& line : state.mylist) {
         ReadLine(state, line);

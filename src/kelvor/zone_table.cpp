@@ -3,10 +3,13 @@
 #include <algorithm>
 #include <cctype>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "kelvor/kelvor_state.h"
 #include "kelvor/tokens.h"
 #include "kelvor/trace_log.h"
+#include "kelvor/zone_names.h"
 #include "kelvor/zones.h"
 #include "platform/text_file_reader.h"
 
@@ -31,23 +34,86 @@ void SplitEntry(KelvorState& state, const std::string& line) {
     LogTraced(state, "Tokens: " + token[1] + " " + token[2] + " " + token[3] + " " + token[4]);
 }
 
-}  // namespace
+// The entry lines of the zone table, upper-cased once, up to its first empty line; comments
+// are left out.
+struct ZoneTableLines {
+    bool opened = false;
+    std::vector<std::string> lines;
 
-void TZLookup(KelvorState& state) {
-    platform::TextFileReader table;
-    if (!table.open(state.platform.files, ZoneTablePath(state))) {
-        LogLine(state, "Unable to open Kelvortz.txt in " + state.folders.program);
-        return;
+    // A name matches a line anywhere in it, or, when asked, only as the line's first field.
+    static bool matches(const std::string& line, const std::string& name, bool wholeField) {
+        if (name.empty()) {
+            return false;
+        }
+        if (wholeField) {
+            return line.starts_with(name) &&
+                   (line.size() == name.size() || line[name.size()] == ' ');
+        }
+        return line.find(name) != std::string::npos;
     }
-    const std::string& name = state.zones.senderZoneName;
-    ZoneRecord& sender = state.zones.SenderTZ;
-    bool found = false;
-    while (!table.eof()) {
-        const std::string line = UpperCase(table.readLine());
+
+    bool holds(const std::string& name) const {
+        for (const std::string& line : lines) {
+            if (matches(line, name, false)) {
+                return true;
+            }
+        }
+        return false;
+    }
+};
+
+ZoneTableLines ReadZoneTable(const KelvorState& state) {
+    ZoneTableLines table;
+    platform::TextFileReader file;
+    if (!file.open(state.platform.files, ZoneTablePath(state))) {
+        return table;
+    }
+    table.opened = true;
+    while (!file.eof()) {
+        std::string line = UpperCase(file.readLine());
         if (line.empty()) {
             break;  // the table ends at its first empty line
         }
-        if (line[0] == '*' || name.empty() || line.find(name) == std::string::npos) {
+        if (line[0] != '*') {
+            table.lines.push_back(std::move(line));
+        }
+    }
+    return table;
+}
+
+}  // namespace
+
+void TZLookup(KelvorState& state) {
+    const ZoneTableLines table = ReadZoneTable(state);
+    if (!table.opened) {
+        LogLine(state, "Unable to open Kelvortz.txt in " + state.folders.program);
+    }
+    const std::string& name = state.zones.senderZoneName;
+    ZoneRecord& sender = state.zones.SenderTZ;
+
+    // libical and Mozilla put their own path in front of the zone's name
+    // ("/freeassociation.sourceforge.net/Europe/Berlin"); the longest tail the table holds is
+    // the zone meant.
+    std::string wanted = name;
+    if (!name.empty() && name.front() == '/') {
+        for (std::size_t slash = name.find('/'); slash != std::string::npos;
+             slash = name.find('/', slash + 1)) {
+            const std::string tail = CutZoneName(std::string_view(name).substr(slash + 1));
+            if (table.holds(tail)) {
+                wanted = tail;
+                LogTraced(state, "Zone name tail used: " + tail);
+                break;
+            }
+        }
+    }
+
+    // An offset written as a name is only taken from the table under exactly that name: found
+    // anywhere in a line, "UTC+1" would take the offsets of "UTC+12", and "GMT+1" those of
+    // "Etc/GMT+1", which lies the other side of UTC.
+    const auto offsetName = OffsetOfZoneName(wanted);
+    bool found = false;
+    for (const std::string& line : table.lines) {
+        if (!table.matches(line, wanted, offsetName.has_value())) {
             continue;
         }
         found = true;
@@ -63,10 +129,27 @@ void TZLookup(KelvorState& state) {
             LogTraced(state, "StdHours: " + sender.StdHrs);
         }
     }
-    if (!found) {
+    if (found) {
+        return;
+    }
+
+    const auto defined = state.zones.streamZones.find(name);
+    if (!name.empty() && defined != state.zones.streamZones.end()) {
+        const StreamZone& zone = defined->second;
+        sender.StdHrs = zone.standard.empty() ? zone.daylight : zone.standard;
+        sender.DayHrs = zone.daylight.empty() ? sender.StdHrs : zone.daylight;
+        LogTraced(state, "Zone offsets from the stream's VTIMEZONE: " + name);
+        return;
+    }
+    if (offsetName) {
+        sender.StdHrs = *offsetName;
+        sender.DayHrs = *offsetName;
+        LogTraced(state, "Zone offsets from the zone name: " + name);
+        return;
+    }
+    if (table.opened) {
         LogLine(state, "TZLookup could not find: " + name);
     }
-    table.close();
 }
 
 void LookUpConfiguredZone(KelvorState& state, const std::string& zoneName) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <string>
 
 namespace kelvor {
@@ -18,11 +19,20 @@ struct ZoneRecord {
     std::string StdAbbrev;
 };
 
+// A zone as the stream itself defines it (VTIMEZONE): the offsets of its current standard and
+// daylight observances, "+hh:mm" as the zone table writes them; empty when not given.
+struct StreamZone {
+    std::string standard;
+    std::string daylight;
+};
+
 struct ZoneState {
     ZoneRecord MyTZ;
     ZoneRecord SenderTZ;
     std::string period;  // "STD", "DAY" or empty
     std::string senderZoneName;
+    // The stream's own zone definitions, by the name they are looked up under.
+    std::map<std::string, StreamZone> streamZones;
 };
 
 // Fills MyTZ and period from the system's zone. A system that cannot tell its zone is taken as
@@ -36,8 +46,12 @@ void CompleteMyTZ(KelvorState& state);
 // Sets MyTZ.Today and period from today's date (daylight time may run over the turn of the
 // year, as south of the equator).
 void DecidePeriod(KelvorState& state);
-// Looks senderZoneName up in the zone table; fills SenderTZ.DayHrs and StdHrs.
+// Looks senderZoneName up in the zone table; fills SenderTZ.DayHrs and StdHrs. A name the
+// table does not know is taken from the stream's own zone definitions, or read as an offset
+// when it is written as one ("UTC+11").
 void TZLookup(KelvorState& state);
+// Reads the stream's VTIMEZONE components from mylist into streamZones.
+void ReadStreamZones(KelvorState& state);
 // Writes both zone records to the log (traced), as the report writer does before each event:
 // the whole dump, from its opening " " line to its closing one.
 void DumpZones(KelvorState& state);
