@@ -72,15 +72,11 @@ bool QuotedPrintableAfter(const std::string& line, bool quotedPrintable) {
 }
 
 void PlainExtraction(KelvorState& state, platform::TextFileReader& input,
-                     const std::string& firstLine, const std::string& workingCopyPath,
-                     bool quotedPrintable) {
-    platform::FileSystem& files = state.platform.files;
-    if (!files.writeAll(workingCopyPath, "")) {
-        throw IoError(kIoAccessDenied);
-    }
-    state.markers.workingCopy = true;
-
-    std::string copy = firstLine + "\r\n";
+                     const std::string& firstLine, bool quotedPrintable) {
+    std::string copy;
+    copy.reserve(firstLine.size() + input.remaining() + 2);
+    copy += firstLine;
+    copy += "\r\n";
     for (std::string line = input.readLine(); !EndsStreamBody(line); line = input.readLine()) {
         copy += line;
         copy += "\r\n";
@@ -92,41 +88,26 @@ void PlainExtraction(KelvorState& state, platform::TextFileReader& input,
 
     LogTraced(state, "Infile closed");
     CloseInput(state, input);
-    if (state.markers.workingCopy) {
-        state.markers.workingCopy = false;
-        if (!files.writeAll(workingCopyPath, copy)) {
-            throw IoError(kIoAccessDenied);
-        }
-    }
-    state.streamFound = true;
-
-    auto extracted = files.readAll(workingCopyPath);
-    if (!extracted) {
-        throw IoError(kIoFileNotFound);
-    }
-    state.streamText = std::move(*extracted);
+    // The copy goes to the working copy once, prepared; it is not written raw and read back.
+    state.streamText = std::move(copy);
     PrepareStream(state);
-    FillMylist(state);
     ParseStream(state);
 }
 
 void Base64Extraction(KelvorState& state, platform::TextFileReader& input,
-                      const std::string& firstLine, const std::string& workingCopyPath) {
+                      const std::string& firstLine) {
     LogTraced(state, "Base64 BEGIN:VCALENDAR detected");
-    std::string encoded = TrimBlanksAndControls(firstLine);
-    for (std::string line = input.readLine(); !EndsStreamBody(line); line = input.readLine()) {
-        encoded += TrimBlanksAndControls(line);
+    {
+        std::string encoded = TrimBlanksAndControls(firstLine);
+        for (std::string line = input.readLine(); !EndsStreamBody(line); line = input.readLine()) {
+            encoded += TrimBlanksAndControls(line);
+        }
+        CloseInput(state, input);
+        state.streamText = Base64Decode(encoded);
     }
-    CloseInput(state, input);
-
-    state.streamText = Base64Decode(encoded);
     LogTraced(state, "Decoded Base64 data ok");
+    // The preparation writes the working copy and fills the line list.
     PrepareStream(state);
-    if (!state.platform.files.writeAll(workingCopyPath, state.streamText)) {
-        throw IoError(kIoAccessDenied);
-    }
-    state.streamFound = true;
-    FillMylist(state);
     ParseStream(state);
 }
 
@@ -150,8 +131,7 @@ bool ScanStep(KelvorState& state) {
     platform::TextFileReader input(std::move(*bytes));
     state.markers.input = true;
 
-    const std::string workingCopyPath = state.pathIn(state.folders.working, "kelvor.ics");
-    LogTraced(state, "Opening " + state.inputPath);
+    LogTraced(state, "Opening ", state.inputPath);
     if (utf16) {
         LogTraced(state, "UTF-16 input converted to UTF-8");
     }
@@ -167,11 +147,11 @@ bool ScanStep(KelvorState& state) {
             line.starts_with(kUtf8Mark) ? line.substr(kUtf8Mark.size()) : std::string();
         const std::string& content = marked.empty() ? line : marked;
         if (content.starts_with(kPlainMarker)) {
-            PlainExtraction(state, input, content, workingCopyPath, quotedPrintable);
+            PlainExtraction(state, input, content, quotedPrintable);
             break;
         }
         if (content.starts_with(kBase64Marker)) {
-            Base64Extraction(state, input, content, workingCopyPath);
+            Base64Extraction(state, input, content);
             break;
         }
         quotedPrintable = QuotedPrintableAfter(line, quotedPrintable);

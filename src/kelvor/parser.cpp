@@ -3,6 +3,8 @@
 #include <cctype>
 #include <cstddef>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "kelvor/kelvor_state.h"
 #include "kelvor/parser_steps.h"
@@ -112,8 +114,9 @@ void ReadDescription(KelvorState& state) {
     if (value == "<br>") {
         value = "&nbsp;";
     }
-    LogTraced(state, "Description: " + value);
-    state.event.description = value;
+    LogTraced(state, "Description: ", value);
+    // The value is not needed after this line, and a description may be most of the stream.
+    state.event.description = std::move(value);
 }
 
 // Properties that are read inside any component, also while other components are skipped.
@@ -166,12 +169,12 @@ void DispatchEventProperty(KelvorState& state) {
     }
 }
 
-void ReadLine(KelvorState& state, const std::string& line) {
+void ReadLine(KelvorState& state, std::string_view line) {
     ParserState& parser = state.parser;
-    LogTraced(state, "mylist: " + line);
+    LogTraced(state, "mylist: ", line);
     if (!line.empty() && (line[0] == ' ' || line[0] == '\t')) {
-        LogTraced(state, "line continuation: " + line);
-        state.event.description.append(line, 1);
+        LogTraced(state, "line continuation: ", line);
+        state.event.description.append(line.substr(1));
         return;
     }
     parser.line = line;
@@ -230,7 +233,7 @@ void EndOfStream(KelvorState& state) {
 // quoted value (an Outlook zone name such as "(UTC+09:00) Osaka, Sapporo, Tokyo") may hold
 // both. A line whose quotes never close has no "outside"; there the first one anywhere counts.
 namespace {
-std::size_t FindOutsideQuotes(const std::string& line, char wanted) {
+std::size_t FindOutsideQuotes(std::string_view line, char wanted) {
     bool quoted = false;
     for (std::size_t i = 0; i < line.size(); ++i) {
         if (line[i] == '"') {
@@ -246,7 +249,7 @@ std::size_t FindOutsideQuotes(const std::string& line, char wanted) {
 // Name, parameters and value of a content line. The name is taken as written unless the line
 // has parameters; then name and parameters are upper-cased.
 void SplitLine(ParserState& parser) {
-    const std::string& line = parser.line;
+    const std::string_view line = parser.line;
     const std::size_t colon = FindOutsideQuotes(line, ':');
     std::size_t semicolon = FindOutsideQuotes(line, ';');
     if (colon == std::string::npos || (semicolon != std::string::npos && semicolon > colon)) {
@@ -255,15 +258,14 @@ void SplitLine(ParserState& parser) {
     parser.parameters.clear();
     if (colon == std::string::npos) {
         parser.name.clear();
-        parser.value = line;
+        parser.value = std::string(line);
     } else if (semicolon == std::string::npos) {
-        parser.name = line.substr(0, colon);
-        parser.value = line.substr(colon + 1);
+        parser.name = std::string(line.substr(0, colon));
+        parser.value = std::string(line.substr(colon + 1));
     } else {
-        parser.name = UpperCase(std::string_view(line).substr(0, semicolon));
-        parser.parameters =
-            UpperCase(std::string_view(line).substr(semicolon + 1, colon - semicolon - 1));
-        parser.value = colon + 1 < line.size() ? line.substr(colon + 1) : std::string(" ");
+        parser.name = UpperCase(line.substr(0, semicolon));
+        parser.parameters = UpperCase(line.substr(semicolon + 1, colon - semicolon - 1));
+        parser.value = colon + 1 < line.size() ? std::string(line.substr(colon + 1)) : " ";
     }
     // The preparation wrote the colon of "MAILTO:" as "~" so that it could not end the name.
     const std::size_t tilde = parser.value.find('~');
@@ -297,7 +299,7 @@ void ParseStream(KelvorState& state) {
     }
     ReadStreamZones(state);
     BeginStream(state);
-    for (const std::string& line : state.mylist) {
+    for (const std::string_view line : state.mylist) {
         ReadLine(state, line);
     }
     EndOfStream(state);

@@ -1,13 +1,14 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace kelvor {
 
 struct KelvorState;
 
 struct ParserState {
-    std::string line;
+    std::string_view line;  // the line in hand, as mylist holds it
     std::string name;
     std::string parameters;
     std::string value;

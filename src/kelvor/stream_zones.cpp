@@ -36,6 +36,8 @@ void KeepLatest(std::string& offset, std::string& since, const ObservanceReading
 void ReadStreamZones(KelvorState& state) {
     auto& zones = state.zones.streamZones;
     zones.clear();
+    // Each stream reads the zone table afresh at its first lookup.
+    state.zones.table = ZoneTableCopy{};
     ParserState scratch;
     bool inZone = false;
     std::string zoneName;
@@ -45,7 +47,7 @@ void ReadStreamZones(KelvorState& state) {
     Observance observance = Observance::None;
     ObservanceReading reading;
 
-    for (const std::string& line : state.mylist) {
+    for (const std::string_view line : state.mylist) {
         if (line.empty() || line[0] == ' ' || line[0] == '\t') {
             continue;
         }

@@ -1,6 +1,7 @@
 // The two readers of the zone table kelvortz.txt: the sender's zone at each start time, and
 // the zone named in the settings at start-up.
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <string>
 #include <string_view>
@@ -17,9 +18,24 @@ namespace kelvor {
 
 namespace {
 
+// ASCII letters only, by table: the zone table is plain 8-bit text, and the locale's toupper
+// per character was most of a lookup's cost.
+constexpr std::array<char, 256> kUpper = [] {
+    std::array<char, 256> table{};
+    for (int c = 0; c < 256; ++c) {
+        table[c] = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    }
+    return table;
+}();
+
+void UpperCaseInPlace(std::string& text) {
+    for (char& c : text) {
+        c = kUpper[static_cast<unsigned char>(c)];
+    }
+}
+
 std::string UpperCase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    UpperCaseInPlace(text);
     return text;
 }
 
@@ -34,47 +50,47 @@ void SplitEntry(KelvorState& state, const std::string& line) {
     LogTraced(state, "Tokens: " + token[1] + " " + token[2] + " " + token[3] + " " + token[4]);
 }
 
-// The entry lines of the zone table, upper-cased once, up to its first empty line; comments
-// are left out.
-struct ZoneTableLines {
-    bool opened = false;
-    std::vector<std::string> lines;
-
-    // A name matches a line anywhere in it, or, when asked, only as the line's first field.
-    static bool matches(const std::string& line, const std::string& name, bool wholeField) {
-        if (name.empty()) {
-            return false;
-        }
-        if (wholeField) {
-            return line.starts_with(name) &&
-                   (line.size() == name.size() || line[name.size()] == ' ');
-        }
-        return line.find(name) != std::string::npos;
-    }
-
-    bool holds(const std::string& name) const {
-        for (const std::string& line : lines) {
-            if (matches(line, name, false)) {
-                return true;
-            }
-        }
+// A name matches a line anywhere in it, or, when asked, only as the line's first field.
+bool Matches(const std::string& line, const std::string& name, bool wholeField) {
+    if (name.empty()) {
         return false;
     }
-};
+    if (wholeField) {
+        return line.starts_with(name) && (line.size() == name.size() || line[name.size()] == ' ');
+    }
+    return line.find(name) != std::string::npos;
+}
 
-ZoneTableLines ReadZoneTable(const KelvorState& state) {
-    ZoneTableLines table;
+bool Holds(const ZoneTableCopy& table, const std::string& name) {
+    for (const std::string& line : table.lines) {
+        if (Matches(line, name, false)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The table as the lookups of this stream see it: read once, up to its first empty line,
+// upper-cased, comments left out.
+const ZoneTableCopy& ZoneTable(KelvorState& state) {
+    ZoneTableCopy& table = state.zones.table;
+    if (table.loaded) {
+        return table;
+    }
+    table = ZoneTableCopy{};
+    table.loaded = true;
     platform::TextFileReader file;
     if (!file.open(state.platform.files, ZoneTablePath(state))) {
         return table;
     }
     table.opened = true;
     while (!file.eof()) {
-        std::string line = UpperCase(file.readLine());
+        std::string line = file.readLine();
         if (line.empty()) {
             break;  // the table ends at its first empty line
         }
         if (line[0] != '*') {
+            UpperCaseInPlace(line);
             table.lines.push_back(std::move(line));
         }
     }
@@ -84,7 +100,7 @@ ZoneTableLines ReadZoneTable(const KelvorState& state) {
 }  // namespace
 
 void TZLookup(KelvorState& state) {
-    const ZoneTableLines table = ReadZoneTable(state);
+    const ZoneTableCopy& table = ZoneTable(state);
     if (!table.opened) {
         LogLine(state, "Unable to open Kelvortz.txt in " + state.folders.program);
     }
@@ -99,7 +115,7 @@ void TZLookup(KelvorState& state) {
         for (std::size_t slash = name.find('/'); slash != std::string::npos;
              slash = name.find('/', slash + 1)) {
             const std::string tail = CutZoneName(std::string_view(name).substr(slash + 1));
-            if (table.holds(tail)) {
+            if (Holds(table, tail)) {
                 wanted = tail;
                 LogTraced(state, "Zone name tail used: " + tail);
                 break;
@@ -113,7 +129,7 @@ void TZLookup(KelvorState& state) {
     const auto offsetName = OffsetOfZoneName(wanted);
     bool found = false;
     for (const std::string& line : table.lines) {
-        if (!table.matches(line, wanted, offsetName.has_value())) {
+        if (!Matches(line, wanted, offsetName.has_value())) {
             continue;
         }
         found = true;

@@ -2,6 +2,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 namespace kelvor {
 
@@ -26,6 +27,14 @@ struct StreamZone {
     std::string daylight;
 };
 
+// The zone table's entry lines, upper-cased, as read at the first lookup of a stream; a copy of
+// the file, so the table is not read and upper-cased again for every start.
+struct ZoneTableCopy {
+    bool loaded = false;
+    bool opened = false;
+    std::vector<std::string> lines;
+};
+
 struct ZoneState {
     ZoneRecord MyTZ;
     ZoneRecord SenderTZ;
@@ -33,6 +42,7 @@ struct ZoneState {
     std::string senderZoneName;
     // The stream's own zone definitions, by the name they are looked up under.
     std::map<std::string, StreamZone> streamZones;
+    ZoneTableCopy table;
 };
 
 // Fills MyTZ and period from the system's zone. A system that cannot tell its zone is taken as

@@ -1,14 +1,31 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace kelvor::platform {
 
-// The file operations the program needs. Every call is complete in itself: no handle is kept,
-// which is how the trace log and the whole-file reads and writes use files anyway.
+// A file held open for writing across many writes. A buffered file may report a failed write
+// only at a later write or at close, so the result of close() must be checked.
+class OutputFile {
+  public:
+    virtual ~OutputFile() = default;  // closes without telling the outcome
+    virtual bool write(std::string_view bytes) = 0;
+    virtual bool close() = 0;
+    // The file's size now, bytes still in the buffer included.
+    virtual std::uint64_t size() const = 0;
+};
+
+enum class OutputMode {
+    Replace,  // created or emptied
+    Append    // created when missing, written at its end
+};
+
+// The file operations the program needs. Most calls are complete in themselves; only an
+// output file keeps a handle between calls.
 class FileSystem {
   public:
     virtual ~FileSystem() = default;
@@ -24,6 +41,10 @@ class FileSystem {
     virtual bool writeAll(const std::string& path, std::string_view bytes) = 0;
     // Appends to an existing file; fails when the file cannot be opened for appending.
     virtual bool append(const std::string& path, std::string_view bytes) = 0;
+    // Opens a file for writing; nothing when it cannot be opened. A buffered file collects
+    // small writes; an unbuffered one writes each at once.
+    virtual std::unique_ptr<OutputFile> openOutput(const std::string& path, OutputMode mode,
+                                                   bool buffered) = 0;
     // Creates a folder (and its missing parents) with the given permission bits.
     virtual bool createDirectories(const std::string& path, unsigned mode) = 0;
     // The platform's short form of a path; empty when the path names nothing.

@@ -90,6 +90,48 @@ bool FakeFileSystem::append(const std::string& path, std::string_view bytes) {
     return true;
 }
 
+namespace {
+class FakeOutputFile : public platform::OutputFile {
+  public:
+    FakeOutputFile(FakeFileSystem& files, std::string path)
+        : files_(files), path_(std::move(path)) {}
+    bool write(std::string_view bytes) override {
+        if (closed_ || files_.unwritable.count(path_)) {
+            failed_ = true;
+            return false;
+        }
+        files_.files[path_].append(bytes);
+        return true;
+    }
+    // Like a buffered file, one that can no longer be written fails at its close too.
+    bool close() override {
+        if (!closed_ && files_.unwritable.count(path_)) {
+            failed_ = true;
+        }
+        closed_ = true;
+        return !failed_;
+    }
+    std::uint64_t size() const override { return files_.content(path_).size(); }
+
+  private:
+    FakeFileSystem& files_;
+    std::string path_;
+    bool closed_ = false;
+    bool failed_ = false;
+};
+}  // namespace
+
+std::unique_ptr<platform::OutputFile> FakeFileSystem::openOutput(const std::string& path,
+                                                                 platform::OutputMode mode, bool) {
+    if (unwritable.count(path) || !parentExists(path) || folders.count(path)) {
+        return nullptr;
+    }
+    if (mode == platform::OutputMode::Replace || !files.count(path)) {
+        files[path].clear();
+    }
+    return std::make_unique<FakeOutputFile>(*this, path);
+}
+
 bool FakeFileSystem::createDirectories(const std::string& path, unsigned) {
     addFolder(path);
     return true;

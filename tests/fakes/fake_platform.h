@@ -49,6 +49,11 @@ class FakeFileSystem : public platform::FileSystem {
     std::optional<std::string> readAll(const std::string& path) const override;
     bool writeAll(const std::string& path, std::string_view bytes) override;
     bool append(const std::string& path, std::string_view bytes) override;
+    // Writes go straight into the file's content, so tests see them at once; a path marked
+    // unwritable fails at its next write.
+    std::unique_ptr<platform::OutputFile> openOutput(const std::string& path,
+                                                     platform::OutputMode mode,
+                                                     bool buffered) override;
     bool createDirectories(const std::string& path, unsigned mode) override;
     std::string shortPath(const std::string& path) const override;
     char separator() const override { return '/'; }

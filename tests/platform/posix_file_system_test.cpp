@@ -93,3 +93,51 @@ TEST(PosixFileSystem, ShortPathIsThePathItselfOrEmpty) {
 
 }  // namespace
 }  // namespace kelvor::platform
+
+namespace kelvor::platform {
+namespace {
+
+TEST(PosixOutputFile, BuffersSmallWritesAndPassesBigOnesThrough) {
+    TempFolder temp;
+    PosixFileSystem files;
+    const std::string path = temp / "out.txt";
+    auto file = files.openOutput(path, OutputMode::Replace, true);
+    ASSERT_TRUE(file);
+    ASSERT_TRUE(file->write("head,"));
+    EXPECT_EQ(files.size(path), 0u);  // still in the buffer
+    const std::string big(200000, 'b');
+    ASSERT_TRUE(file->write(big));
+    EXPECT_EQ(files.size(path), 5u + big.size());  // the buffer went first, then the piece
+    ASSERT_TRUE(file->write("tail"));
+    EXPECT_EQ(file->size(), 5u + big.size() + 4u);
+    ASSERT_TRUE(file->close());
+    EXPECT_EQ(files.readAll(path), "head," + big + "tail");
+
+    auto appended = files.openOutput(path, OutputMode::Append, false);
+    ASSERT_TRUE(appended);
+    EXPECT_EQ(appended->size(), 5u + big.size() + 4u);
+    ASSERT_TRUE(appended->write("!"));
+    EXPECT_EQ(files.size(path), 5u + big.size() + 5u);  // unbuffered: written at once
+    EXPECT_TRUE(appended->close());
+
+    EXPECT_FALSE(files.openOutput(temp / "no/such/folder", OutputMode::Append, false));
+}
+
+TEST(PosixOutputFile, AFailedFlushIsReportedByTheClose) {
+    PosixFileSystem files;
+    auto full = files.openOutput("/dev/full", OutputMode::Append, true);
+    if (!full) {
+        GTEST_SKIP() << "no /dev/full";
+    }
+    EXPECT_TRUE(full->write("buffered"));  // nothing has reached the device yet
+    EXPECT_FALSE(full->close());
+    EXPECT_FALSE(full->write("after close"));
+
+    auto unbuffered = files.openOutput("/dev/full", OutputMode::Append, false);
+    ASSERT_TRUE(unbuffered);
+    EXPECT_FALSE(unbuffered->write("at once"));
+    EXPECT_FALSE(unbuffered->close());
+}
+
+}  // namespace
+}  // namespace kelvor::platform

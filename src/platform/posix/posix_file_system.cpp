@@ -6,6 +6,8 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <memory>
+#include <string>
 
 namespace kelvor::platform {
 
@@ -36,7 +38,80 @@ bool WriteAndClose(int fd, std::string_view bytes) {
     return written && closed;
 }
 
+// A descriptor held open; a buffered one gathers writes up to kBufferSize and writes larger
+// pieces straight through, so a big piece is never copied.
+class PosixOutputFile : public OutputFile {
+  public:
+    PosixOutputFile(int fd, std::uint64_t size, bool buffered)
+        : fd_(fd), size_(size), buffered_(buffered) {}
+    ~PosixOutputFile() override { close(); }
+
+    bool write(std::string_view bytes) override {
+        if (fd_ < 0 || failed_) {
+            return false;
+        }
+        size_ += bytes.size();
+        if (buffered_ && buffer_.size() + bytes.size() <= kBufferSize) {
+            buffer_.append(bytes);
+            return true;
+        }
+        if (!flush() || !WriteFully(fd_, bytes)) {
+            failed_ = true;
+            return false;
+        }
+        return true;
+    }
+
+    bool close() override {
+        if (fd_ < 0) {
+            return !failed_;
+        }
+        const bool flushed = flush();
+        const bool closed = ::close(fd_) == 0;
+        fd_ = -1;
+        failed_ = failed_ || !flushed || !closed;
+        return !failed_;
+    }
+
+    std::uint64_t size() const override { return size_; }
+
+  private:
+    static constexpr std::size_t kBufferSize = 64 * 1024;
+
+    bool flush() {
+        if (buffer_.empty()) {
+            return true;
+        }
+        const bool written = WriteFully(fd_, buffer_);
+        buffer_.clear();
+        return written;
+    }
+
+    int fd_;
+    std::uint64_t size_;
+    bool buffered_;
+    bool failed_ = false;
+    std::string buffer_;
+};
+
 }  // namespace
+
+std::unique_ptr<OutputFile> PosixFileSystem::openOutput(const std::string& path, OutputMode mode,
+                                                        bool buffered) {
+    const int flags =
+        O_WRONLY | O_CREAT | O_CLOEXEC | (mode == OutputMode::Append ? O_APPEND : O_TRUNC);
+    const int fd = ::open(path.c_str(), flags, 0666);
+    if (fd < 0) {
+        return nullptr;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        ::close(fd);
+        return nullptr;
+    }
+    return std::make_unique<PosixOutputFile>(fd, static_cast<std::uint64_t>(info.st_size),
+                                             buffered);
+}
 
 bool PosixFileSystem::exists(const std::string& path) const {
     struct stat info {};
@@ -70,6 +145,11 @@ std::optional<std::string> PosixFileSystem::readAll(const std::string& path) con
         return std::nullopt;
     }
     std::string bytes;
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && info.st_size > 0) {
+        // Room for the whole file at once: growing by doubling would hold twice its size.
+        bytes.reserve(static_cast<std::size_t>(info.st_size));
+    }
     char buffer[65536];
     for (;;) {
         const ssize_t got = ::read(fd, buffer, sizeof buffer);

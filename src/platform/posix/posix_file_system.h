@@ -16,6 +16,8 @@ class PosixFileSystem : public FileSystem {
     std::optional<std::string> readAll(const std::string& path) const override;
     bool writeAll(const std::string& path, std::string_view bytes) override;
     bool append(const std::string& path, std::string_view bytes) override;
+    std::unique_ptr<OutputFile> openOutput(const std::string& path, OutputMode mode,
+                                           bool buffered) override;
     bool createDirectories(const std::string& path, unsigned mode) override;
     std::string shortPath(const std::string& path) const override;
     char separator() const override { return '/'; }
