@@ -1,6 +1,8 @@
 #include "kelvor/intake.h"
 
 #include <cctype>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -23,6 +25,10 @@ namespace {
 // base64: "BEGIN:VCALENDAR" is five whole groups, so every encoded body starts with it.
 constexpr std::string_view kPlainMarker = "BEGIN:VCALENDAR";
 constexpr std::string_view kBase64Marker = "QkVHSU46VkNBTEVOREFS";
+
+// A mail message or a calendar file is a few hundred kilobytes; a larger input is refused
+// rather than held in memory several times over.
+constexpr std::uint64_t kLargestInput = 64ull * 1024 * 1024;
 
 // An empty line or a MIME boundary ("--...") ends a stream body; so does the end of the file,
 // which reads as an empty line.
@@ -114,15 +120,21 @@ void Base64Extraction(KelvorState& state, platform::TextFileReader& input,
 }  // namespace
 
 bool ScanStep(KelvorState& state) {
-    auto bytes = state.platform.files.readAll(state.inputPath);
-    if (!bytes) {
+    platform::ReadResult read = state.platform.files.readFile(state.inputPath, kLargestInput);
+    if (read.status != platform::ReadStatus::Ok) {
         // Reading on from a file that never opened would only give the user an error number;
-        // the path tells them what went wrong.
-        const std::string message = "Unable to open " + state.inputPath;
+        // the path (and what is wrong with the file) tells them what went wrong.
+        std::string message = "Unable to open " + state.inputPath;
+        if (read.status == platform::ReadStatus::NotRegular) {
+            message += " (not a regular file)";
+        } else if (read.status == platform::ReadStatus::TooLarge) {
+            message += " (larger than 64 MB)";
+        }
         LogLine(state, message);
         state.platform.ui.messageBox("Kelvor", message);
         return false;
     }
+    std::optional<std::string> bytes(std::move(read.bytes));
     // A calendar saved as UTF-16 is read like its UTF-8 twin.
     const bool utf16 = HasUtf16Mark(*bytes);
     if (utf16) {

@@ -37,6 +37,8 @@ void BeginStream(KelvorState& state) {
     parser.inEvent = false;
     parser.eventEnded = false;
     parser.endGiven = false;
+    parser.eventsShown = 0;
+    parser.eventsNotShown = 0;
     LogTraced(state, "Entering ParseStream");
     parser.skipping = true;
 }
@@ -48,7 +50,12 @@ void EndOfEvent(KelvorState& state) {
     parser.eventEnded = true;
     LogTraced(state, "End Event");
     event.durationText = SpanText(event.end - event.start);
-    WriteEventReport(state);
+    if (parser.eventsShown < kMostEventsShown) {
+        ++parser.eventsShown;
+        WriteEventReport(state);
+    } else {
+        ++parser.eventsNotShown;
+    }
     parser.eventEnded = false;
     parser.inEvent = false;
 }
@@ -208,6 +215,12 @@ void EndOfStream(KelvorState& state) {
         sender.DayHrs = sender.StdHrs;
     }
     LogTraced(state, "EoF");
+    const long long notShown = state.parser.eventsNotShown;
+    if (notShown > 0) {
+        LogLine(state, "Events not shown: " + std::to_string(notShown));
+        WriteReportRow(state, "&nbsp;",
+                       "\xE2\x80\xA6 " + std::to_string(notShown) + " more events not shown");
+    }
     WriteReportLine(state, kSpacerRow);
     WriteReportLine(state, "</table></body></html>");
     CloseReport(state);

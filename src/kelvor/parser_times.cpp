@@ -15,6 +15,8 @@ namespace {
 
 constexpr long long kMinutesPerDay = 24 * 60;
 constexpr const char* kShownDateTime = "yyyy/mm/dd hh:nn";
+// How much of a hostile value a log line quotes.
+constexpr std::size_t kQuotedValueLength = 64;
 
 std::string HoursAndMinutes(long long minutes) {
     char text[32];
@@ -155,7 +157,12 @@ void ReadEnd(KelvorState& state) {
 
 void ReadDurationProperty(KelvorState& state) {
     LogTraced(state, "Duration");
-    const DateTime span = ReadDuration(state.parser.value);
+    bool capped = false;
+    const DateTime span = ReadDuration(state.parser.value, &capped);
+    if (capped) {
+        LogLine(state, "Duration longer than 100 years, read as 100 years: ",
+                std::string_view(state.parser.value).substr(0, kQuotedValueLength));
+    }
     state.event.durationText = SpanText(span);
     state.event.end += span;
 }

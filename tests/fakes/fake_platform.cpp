@@ -37,7 +37,7 @@ bool FakeFileSystem::parentExists(const std::string& path) const {
 }
 
 bool FakeFileSystem::exists(const std::string& path) const {
-    return files.count(path) > 0 || folders.count(path) > 0;
+    return files.count(path) > 0 || folders.count(path) > 0 || special.count(path) > 0;
 }
 
 bool FakeFileSystem::isDirectory(const std::string& path) const {
@@ -68,15 +68,35 @@ bool FakeFileSystem::remove(const std::string& path) {
     return files.erase(path) > 0;
 }
 
-std::optional<std::string> FakeFileSystem::readAll(const std::string& path) const {
+platform::ReadResult FakeFileSystem::readFile(const std::string& path, std::uint64_t limit) const {
+    platform::ReadResult result;
+    if (special.count(path) || folders.count(path)) {
+        result.status = platform::ReadStatus::NotRegular;
+        return result;
+    }
     auto it = files.find(path);
     if (it == files.end() || unreadable.count(path))
-        return std::nullopt;
-    return it->second;
+        return result;
+    if (it->second.size() > limit) {
+        result.status = platform::ReadStatus::TooLarge;
+        return result;
+    }
+    result.status = platform::ReadStatus::Ok;
+    result.bytes = it->second;
+    return result;
+}
+
+platform::FolderState FakeFileSystem::folderState(const std::string& path) const {
+    auto it = folderStates.find(path);
+    if (it != folderStates.end())
+        return it->second;
+    if (files.count(path) || special.count(path))
+        return platform::FolderState::NotAFolder;
+    return folders.count(path) ? platform::FolderState::Usable : platform::FolderState::Missing;
 }
 
 bool FakeFileSystem::writeAll(const std::string& path, std::string_view bytes) {
-    if (unwritable.count(path) || !parentExists(path) || folders.count(path))
+    if (links.count(path) || unwritable.count(path) || !parentExists(path) || folders.count(path))
         return false;
     files[path] = std::string(bytes);
     return true;
@@ -123,7 +143,7 @@ class FakeOutputFile : public platform::OutputFile {
 
 std::unique_ptr<platform::OutputFile> FakeFileSystem::openOutput(const std::string& path,
                                                                  platform::OutputMode mode, bool) {
-    if (unwritable.count(path) || !parentExists(path) || folders.count(path)) {
+    if (links.count(path) || unwritable.count(path) || !parentExists(path) || folders.count(path)) {
         return nullptr;
     }
     if (mode == platform::OutputMode::Replace || !files.count(path)) {

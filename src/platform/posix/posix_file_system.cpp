@@ -98,8 +98,8 @@ class PosixOutputFile : public OutputFile {
 
 std::unique_ptr<OutputFile> PosixFileSystem::openOutput(const std::string& path, OutputMode mode,
                                                         bool buffered) {
-    const int flags =
-        O_WRONLY | O_CREAT | O_CLOEXEC | (mode == OutputMode::Append ? O_APPEND : O_TRUNC);
+    const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW |
+                      (mode == OutputMode::Append ? O_APPEND : O_TRUNC);
     const int fd = ::open(path.c_str(), flags, 0666);
     if (fd < 0) {
         return nullptr;
@@ -139,17 +139,31 @@ bool PosixFileSystem::remove(const std::string& path) {
     return ::unlink(path.c_str()) == 0;
 }
 
-std::optional<std::string> PosixFileSystem::readAll(const std::string& path) const {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+ReadResult PosixFileSystem::readFile(const std::string& path, std::uint64_t limit) const {
+    ReadResult result;
+    // Without O_NONBLOCK, opening a pipe that nobody writes to would wait for ever.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
-        return std::nullopt;
+        return result;
     }
-    std::string bytes;
     struct stat info {};
-    if (::fstat(fd, &info) == 0 && info.st_size > 0) {
-        // Room for the whole file at once: growing by doubling would hold twice its size.
-        bytes.reserve(static_cast<std::size_t>(info.st_size));
+    if (::fstat(fd, &info) != 0) {
+        ::close(fd);
+        return result;
     }
+    if (!S_ISREG(info.st_mode)) {
+        ::close(fd);
+        result.status = ReadStatus::NotRegular;
+        return result;
+    }
+    const auto size = static_cast<std::uint64_t>(info.st_size);
+    if (size > limit) {
+        ::close(fd);
+        result.status = ReadStatus::TooLarge;
+        return result;
+    }
+    // Room for the whole file at once: growing by doubling would hold twice its size.
+    result.bytes.reserve(static_cast<std::size_t>(size));
     char buffer[65536];
     for (;;) {
         const ssize_t got = ::read(fd, buffer, sizeof buffer);
@@ -158,24 +172,52 @@ std::optional<std::string> PosixFileSystem::readAll(const std::string& path) con
                 continue;
             }
             ::close(fd);
-            return std::nullopt;  // a folder, or a read error
+            result.bytes.clear();
+            return result;
         }
         if (got == 0) {
             break;
         }
-        bytes.append(buffer, static_cast<std::size_t>(got));
+        result.bytes.append(buffer, static_cast<std::size_t>(got));
+        if (result.bytes.size() > limit) {  // it grew while being read
+            ::close(fd);
+            result.bytes.clear();
+            result.status = ReadStatus::TooLarge;
+            return result;
+        }
     }
     ::close(fd);
-    return bytes;
+    result.status = ReadStatus::Ok;
+    return result;
+}
+
+FolderState PosixFileSystem::folderState(const std::string& path) const {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        return FolderState::Missing;
+    }
+    if (!S_ISDIR(info.st_mode)) {
+        return FolderState::NotAFolder;
+    }
+    if (info.st_uid != ::geteuid()) {
+        return FolderState::NotOwned;
+    }
+    if ((info.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
+        return FolderState::OpenToOthers;
+    }
+    if (::access(path.c_str(), W_OK | X_OK) != 0) {
+        return FolderState::NotWritable;
+    }
+    return FolderState::Usable;
 }
 
 bool PosixFileSystem::writeAll(const std::string& path, std::string_view bytes) {
-    return WriteAndClose(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666),
-                         bytes);
+    return WriteAndClose(
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666), bytes);
 }
 
 bool PosixFileSystem::append(const std::string& path, std::string_view bytes) {
-    return WriteAndClose(::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC), bytes);
+    return WriteAndClose(::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC | O_NOFOLLOW), bytes);
 }
 
 bool PosixFileSystem::createDirectories(const std::string& path, unsigned mode) {
