@@ -109,7 +109,9 @@ void ReadStart(KelvorState& state) {
         parser.value += "T000100";
     }
     ReadValue(state);
-    LogTraced(state, "Resvalue: " + parser.value + " modifiers: " + parser.parameters);
+    if (state.tracing) {
+        LogLine(state, "Resvalue: " + parser.value + " modifiers: " + parser.parameters);
+    }
 
     const bool hasZone = Contains(parser.parameters, "TZID=");
     const bool utc = Contains(parser.value, "Z");
@@ -141,7 +143,7 @@ void ReadStart(KelvorState& state) {
 
 void ReadEnd(KelvorState& state) {
     EventRecord& event = state.event;
-    LogTraced(state, "DTEND entered with Resvalue: " + state.parser.value);
+    LogTraced(state, "DTEND entered with Resvalue: ", state.parser.value);
     ReadValue(state);
     ConvertWhenUtc(state);
 
