@@ -44,8 +44,8 @@ measure() {
 
 printf '%-20s %9s %7s | %9s %11s %9s | %9s %9s %7s\n' file MiB events kelvor_s \
     us_per_event peak_MiB libical_s peak_MiB ratio
-for spec in "1 200" "100 200" "1000 200" "10000 200" "1 10000000"; do
-    read -r events description <<<"$spec"
+for sizes in "1 200" "100 200" "1000 200" "10000 200" "1 10000000"; do
+    read -r events description <<<"$sizes"
     name=$events-events-$((description / 1000))k-desc.ics
     [[ $description -lt 1000 ]] && name=$events-events.ics
     "$generator" "$events" "$description" "$work/$name"
