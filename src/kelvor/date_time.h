@@ -36,7 +36,10 @@ std::uint16_t DayOfYear(std::uint16_t month, std::uint16_t day, std::uint16_t ye
 
 // A DURATION value as a span of days (weeks, days, hours, minutes and seconds are read; a
 // leading "-" makes the span negative; years and months, which have no fixed length, are not).
-DateTime ReadDuration(std::string_view value);
+// A duration longer than kLongestDuration (about 100 years) is read as that, and `capped` (when
+// given) is set.
+DateTime ReadDuration(std::string_view value, bool* capped = nullptr);
+inline constexpr DateTime kLongestDuration = 36525;
 
 // Building and taking apart date-time values.
 DateTime EncodeDateTime(int year, int month, int day, int hour, int minute, int second = 0);

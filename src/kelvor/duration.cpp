@@ -6,11 +6,14 @@
 namespace kelvor {
 
 namespace {
-// Large enough for any real duration, small enough that the sum cannot overflow.
+// Large enough for any real duration, small enough that a number times its unit cannot
+// overflow; the sum is bounded by kLongestSeconds after each part.
 constexpr std::int64_t kNumberLimit = 100000000;
+constexpr std::int64_t kLongestSeconds = static_cast<std::int64_t>(kLongestDuration) * 86400;
 }  // namespace
 
-DateTime ReadDuration(std::string_view value) {
+DateTime ReadDuration(std::string_view value, bool* capped) {
+    bool beyond = false;
     std::int64_t seconds = 0;
     std::int64_t number = 0;
     bool inTimePart = false;
@@ -45,6 +48,13 @@ DateTime ReadDuration(std::string_view value) {
         }
         // Anything else (years and months have no fixed length) is passed over with its number.
         number = 0;
+        if (seconds > kLongestSeconds) {
+            seconds = kLongestSeconds;
+            beyond = true;
+        }
+    }
+    if (capped != nullptr) {
+        *capped = beyond;
     }
     const DateTime span = static_cast<double>(seconds) / 86400.0;
     return negative ? -span : span;

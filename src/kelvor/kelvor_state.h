@@ -6,11 +6,13 @@
 #include "kelvor/date_time.h"
 #include "kelvor/display_control.h"
 #include "kelvor/event_record.h"
+#include "kelvor/line_list.h"
 #include "kelvor/parser.h"
 #include "kelvor/report_writer.h"
 #include "kelvor/rules.h"
 #include "kelvor/settings.h"
 #include "kelvor/tokens.h"
+#include "kelvor/trace_log.h"
 #include "kelvor/zones.h"
 #include "platform/platform.h"
 
@@ -34,7 +36,7 @@ struct KelvorState {
     std::string sourceType;
     bool streamFound = false;
     std::string streamText;
-    std::vector<std::string> mylist;
+    LineList mylist;
     std::string caption;
 
     EventRecord event;
@@ -44,6 +46,7 @@ struct KelvorState {
     TokenList tokens;
     RuleState rules;
     ReportState report;
+    TraceLogFile traceLog;
 
     // Builds a path in a folder with the platform's separator.
     std::string pathIn(const std::string& folder, const std::string& name) const {

@@ -3,6 +3,8 @@
 #include <cctype>
 #include <cstddef>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "kelvor/kelvor_state.h"
 #include "kelvor/parser_steps.h"
@@ -36,37 +38,10 @@ void BeginStream(KelvorState& state) {
     parser.inEvent = false;
     parser.eventEnded = false;
     parser.endGiven = false;
+    parser.eventsShown = 0;
+    parser.eventsNotShown = 0;
     LogTraced(state, "Entering ParseStream");
     parser.skipping = true;
-}
-
-// Name, parameters and value of a content line. The name is taken as written unless the line
-// has parameters; then name and parameters are upper-cased.
-void SplitLine(ParserState& parser) {
-    const std::string& line = parser.line;
-    const std::size_t colon = line.find(':');
-    std::size_t semicolon = line.find(';');
-    if (colon == std::string::npos || (semicolon != std::string::npos && semicolon > colon)) {
-        semicolon = std::string::npos;
-    }
-    parser.parameters.clear();
-    if (colon == std::string::npos) {
-        parser.name.clear();
-        parser.value = line;
-    } else if (semicolon == std::string::npos) {
-        parser.name = line.substr(0, colon);
-        parser.value = line.substr(colon + 1);
-    } else {
-        parser.name = ascii::UpperCased(std::string_view(line).substr(0, semicolon));
-        parser.parameters =
-            ascii::UpperCased(std::string_view(line).substr(semicolon + 1, colon - semicolon - 1));
-        parser.value = colon + 1 < line.size() ? line.substr(colon + 1) : std::string(" ");
-    }
-    // The preparation wrote the colon of "MAILTO:" as "~" so that it could not end the name.
-    const std::size_t tilde = parser.value.find('~');
-    if (tilde != std::string::npos) {
-        parser.value[tilde] = ':';
-    }
 }
 
 void EndOfEvent(KelvorState& state) {
@@ -76,7 +51,12 @@ void EndOfEvent(KelvorState& state) {
     parser.eventEnded = true;
     LogTraced(state, "End Event");
     event.durationText = SpanText(event.end - event.start);
-    WriteEventReport(state);
+    if (parser.eventsShown < kMostEventsShown) {
+        ++parser.eventsShown;
+        WriteEventReport(state);
+    } else {
+        ++parser.eventsNotShown;
+    }
     parser.eventEnded = false;
     parser.inEvent = false;
 }
@@ -142,8 +122,9 @@ void ReadDescription(KelvorState& state) {
     if (value == "<br>") {
         value = "&nbsp;";
     }
-    LogTraced(state, "Description: " + value);
-    state.event.description = value;
+    LogTraced(state, "Description: ", value);
+    // The value is not needed after this line, and a description may be most of the stream.
+    state.event.description = std::move(value);
 }
 
 // Properties that are read inside any component, also while other components are skipped.
@@ -196,12 +177,12 @@ void DispatchEventProperty(KelvorState& state) {
     }
 }
 
-void ReadLine(KelvorState& state, const std::string& line) {
+void ReadLine(KelvorState& state, std::string_view line) {
     ParserState& parser = state.parser;
-    LogTraced(state, "mylist: " + line);
+    LogTraced(state, "mylist: ", line);
     if (!line.empty() && (line[0] == ' ' || line[0] == '\t')) {
-        LogTraced(state, "line continuation: " + line);
-        state.event.description.append(line, 1);
+        LogTraced(state, "line continuation: ", line);
+        state.event.description.append(line.substr(1));
         return;
     }
     parser.line = line;
@@ -235,6 +216,12 @@ void EndOfStream(KelvorState& state) {
         sender.DayHrs = sender.StdHrs;
     }
     LogTraced(state, "EoF");
+    const long long notShown = state.parser.eventsNotShown;
+    if (notShown > 0) {
+        LogLine(state, "Events not shown: " + std::to_string(notShown));
+        WriteReportRow(state, "&nbsp;",
+                       "\xE2\x80\xA6 " + std::to_string(notShown) + " more events not shown");
+    }
     WriteReportLine(state, kSpacerRow);
     WriteReportLine(state, "</table></body></html>");
     CloseReport(state);
@@ -256,6 +243,51 @@ void EndOfStream(KelvorState& state) {
 
 }  // namespace
 
+// The first of the characters outside double quotes: parameter values may be quoted, and a
+// quoted value (an Outlook zone name such as "(UTC+09:00) Osaka, Sapporo, Tokyo") may hold
+// both. A line whose quotes never close has no "outside"; there the first one anywhere counts.
+namespace {
+std::size_t FindOutsideQuotes(std::string_view line, char wanted) {
+    bool quoted = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (line[i] == '"') {
+            quoted = !quoted;
+        } else if (line[i] == wanted && !quoted) {
+            return i;
+        }
+    }
+    return line.find(wanted);
+}
+}  // namespace
+
+// Name, parameters and value of a content line. The name is taken as written unless the line
+// has parameters; then name and parameters are upper-cased.
+void SplitLine(ParserState& parser) {
+    const std::string_view line = parser.line;
+    const std::size_t colon = FindOutsideQuotes(line, ':');
+    std::size_t semicolon = FindOutsideQuotes(line, ';');
+    if (colon == std::string::npos || (semicolon != std::string::npos && semicolon > colon)) {
+        semicolon = std::string::npos;
+    }
+    parser.parameters.clear();
+    if (colon == std::string::npos) {
+        parser.name.clear();
+        parser.value = std::string(line);
+    } else if (semicolon == std::string::npos) {
+        parser.name = std::string(line.substr(0, colon));
+        parser.value = std::string(line.substr(colon + 1));
+    } else {
+        parser.name = ascii::UpperCased(line.substr(0, semicolon));
+        parser.parameters = ascii::UpperCased(line.substr(semicolon + 1, colon - semicolon - 1));
+        parser.value = colon + 1 < line.size() ? std::string(line.substr(colon + 1)) : " ";
+    }
+    // The preparation wrote the colon of "MAILTO:" as "~" so that it could not end the name.
+    const std::size_t tilde = parser.value.find('~');
+    if (tilde != std::string::npos) {
+        parser.value[tilde] = ':';
+    }
+}
+
 bool Contains(std::string_view text, std::string_view part) {
     return text.find(part) != std::string_view::npos;
 }
@@ -269,8 +301,9 @@ void ParseStream(KelvorState& state) {
         LogLine(state, "Stream already reported");
         return;
     }
+    ReadStreamZones(state);
     BeginStream(state);
-    for (const std::string& line : state.mylist) {
+    for (const std::string_view line : state.mylist) {
         ReadLine(state, line);
     }
     EndOfStream(state);

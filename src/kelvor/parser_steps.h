@@ -8,6 +8,11 @@
 namespace kelvor {
 
 struct KelvorState;
+struct ParserState;
+
+// Splits parser.line into name, parameters and value, and turns the value's first "~" back
+// into ":".
+void SplitLine(ParserState& parser);
 
 // The property readers of ParseStream. Each works on the line in hand, split into
 // state.parser.name, parameters and value.

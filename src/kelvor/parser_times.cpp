@@ -6,6 +6,7 @@
 #include "kelvor/kelvor_state.h"
 #include "kelvor/parser_steps.h"
 #include "kelvor/trace_log.h"
+#include "kelvor/zone_names.h"
 #include "kelvor/zones.h"
 #include "platform/ascii.h"
 
@@ -14,8 +15,9 @@ namespace kelvor {
 namespace {
 
 constexpr long long kMinutesPerDay = 24 * 60;
-constexpr std::size_t kZoneNameLength = 35;
 constexpr const char* kShownDateTime = "yyyy/mm/dd hh:nn";
+// How much of a hostile value a log line quotes.
+constexpr std::size_t kQuotedValueLength = 64;
 
 std::string HoursAndMinutes(long long minutes) {
     char text[32];
@@ -23,34 +25,41 @@ std::string HoursAndMinutes(long long minutes) {
     return text;
 }
 
-// Outlook writes TZID="(UTC+01:00) Amsterdam, Berlin, ..."; the offset in front is dropped
-// so that the name can be found in the zone table.
-void TakeZoneNameFromParameters(KelvorState& state, std::size_t at) {
-    std::string& zoneName = state.zones.senderZoneName;
-    zoneName = state.parser.parameters.substr(at + 5, kZoneNameLength);
-    if (zoneName.rfind("\"(", 0) == 0) {
-        const std::size_t closing = zoneName.find(')');
-        zoneName.erase(0, closing == std::string::npos ? 1 : closing + 2);
-        if (!zoneName.empty() && zoneName.back() == '"') {
-            zoneName.pop_back();
-        }
-        LogTraced(state, "Modified zone name: " + zoneName);
-    }
-    for (char& c : zoneName) {
-        if (c == ' ') {
-            c = '_';
-        }
-    }
-}
-
 void ChooseSenderZoneName(KelvorState& state) {
     const std::size_t at = state.parser.parameters.find("TZID=");
     if (at != std::string::npos) {
-        TakeZoneNameFromParameters(state, at);
+        const ZoneName zone = SenderZoneName(TzidParameterValue(state.parser.parameters, at));
+        state.zones.senderZoneName = zone.name;
+        if (zone.offsetPrefixRemoved) {
+            LogTraced(state, "Modified zone name: " + zone.name);
+        }
     } else if (!state.settings.myTzid.empty()) {
         state.zones.senderZoneName = state.settings.myTzid;
         LogTraced(state, "Extracted from Kelvor.ini zone name: " + state.zones.senderZoneName);
     }
+}
+
+// Minutes between a shown local time and the UTC time it stands for.
+int MinutesBetween(DateTime local, DateTime utc) {
+    return static_cast<int>(std::llround((local - utc) * kMinutesPerDay));
+}
+
+// The user's own offset at a local time of the user's zone. The platform converts from UTC
+// only, so the time is taken as UTC for the question; that is off only within the hours of
+// a change between standard and daylight time.
+int UsersOffsetAt(KelvorState& state, DateTime local) {
+    const platform::CivilTime civil = DecodeDateTime(local);
+    if (!IsValidDate(civil.year, civil.month, civil.day)) {
+        return 0;
+    }
+    const auto converted = state.platform.timeZone.utcToLocal(civil);
+    if (!converted || !IsValidDate(converted->year, converted->month, converted->day)) {
+        return 0;
+    }
+    return MinutesBetween(
+        EncodeDateTime(converted->year, converted->month, converted->day, converted->hour,
+                       converted->minute, converted->second),
+        EncodeDateTime(civil.year, civil.month, civil.day, civil.hour, civil.minute, civil.second));
 }
 
 void ReadValue(KelvorState& state) {
@@ -59,10 +68,15 @@ void ReadValue(KelvorState& state) {
 }
 
 // A UTC value ("Z") is moved to the system's local time; a value with a zone is shown as written.
-void ConvertWhenUtc(KelvorState& state) {
-    if (Contains(state.parser.value, "Z")) {
-        ToLocalTime(state);
+// Returns the minutes the value moved, which is the user's offset at that time (0 when the
+// value was not moved).
+int ConvertWhenUtc(KelvorState& state) {
+    if (!Contains(state.parser.value, "Z")) {
+        return 0;
     }
+    const DateTime before = state.dateTime.value;
+    ToLocalTime(state);
+    return MinutesBetween(state.dateTime.value, before);
 }
 
 }  // namespace
@@ -96,11 +110,15 @@ void ReadStart(KelvorState& state) {
         parser.value += "T000100";
     }
     ReadValue(state);
-    LogTraced(state, "Resvalue: " + parser.value + " modifiers: " + parser.parameters);
+    if (state.tracing) {
+        LogLine(state, "Resvalue: " + parser.value + " modifiers: " + parser.parameters);
+    }
 
+    const bool hasZone = Contains(parser.parameters, "TZID=");
+    const bool utc = Contains(parser.value, "Z");
     ChooseSenderZoneName(state);
     TZLookup(state);
-    ConvertWhenUtc(state);
+    const int movedMinutes = ConvertWhenUtc(state);
 
     event.startText = FormatDateTime(kShownDateTime, state.dateTime.value);
     LogTraced(state, "Start date: " + event.startText);
@@ -115,11 +133,18 @@ void ReadStart(KelvorState& state) {
     } else if (zones.period == "DAY") {
         zones.SenderTZ.Tzid = "(UTC " + zones.SenderTZ.DayHrs + ")";
     }
+    // A time converted to the user's zone is in the user's offset, whatever zone an earlier
+    // start or the settings named; so is a time without any zone when no zone name is known.
+    if (utc) {
+        zones.SenderTZ.Tzid = "(UTC " + SignedOffset(movedMinutes) + ")";
+    } else if (!hasZone && zones.senderZoneName.empty()) {
+        zones.SenderTZ.Tzid = "(UTC " + SignedOffset(UsersOffsetAt(state, event.start)) + ")";
+    }
 }
 
 void ReadEnd(KelvorState& state) {
     EventRecord& event = state.event;
-    LogTraced(state, "DTEND entered with Resvalue: " + state.parser.value);
+    LogTraced(state, "DTEND entered with Resvalue: ", state.parser.value);
     ReadValue(state);
     ConvertWhenUtc(state);
 
@@ -135,7 +160,12 @@ void ReadEnd(KelvorState& state) {
 
 void ReadDurationProperty(KelvorState& state) {
     LogTraced(state, "Duration");
-    const DateTime span = ReadDuration(state.parser.value);
+    bool capped = false;
+    const DateTime span = ReadDuration(state.parser.value, &capped);
+    if (capped) {
+        LogLine(state, "Duration longer than 100 years, read as 100 years: ",
+                std::string_view(state.parser.value).substr(0, kQuotedValueLength));
+    }
     state.event.durationText = SpanText(span);
     state.event.end += span;
 }

@@ -23,6 +23,15 @@ constexpr int kIoDiskWriteError = 101;
 constexpr std::string_view kAttendeeTableEnd =
     "<tr><td width=\"50%\">&nbsp;<td width=\"50%\">&nbsp;</td></tr>";
 
+void WriteReportBytes(KelvorState& state, std::string_view bytes) {
+    if (!state.markers.report || !state.report.file) {
+        throw IoError(kIoFileNotOpenForOutput);
+    }
+    if (!state.report.file->write(bytes)) {
+        throw IoError(kIoDiskWriteError);
+    }
+}
+
 bool GermanDates(const KelvorState& state) {
     return state.settings.dateFormat == "de";
 }
@@ -49,7 +58,7 @@ void WriteStyleBlock(KelvorState& state) {
 
 void WriteRowIfNotEmpty(KelvorState& state, std::string_view label, std::string_view value) {
     if (!value.empty()) {
-        WriteReportLine(state, ReportRow(label, value));
+        WriteReportRow(state, label, value);
     }
 }
 
@@ -67,11 +76,11 @@ void WriteAttendeeBlock(KelvorState& state) {
         return;
     }
     WriteReportLine(state, kSpacerRow);
-    WriteReportLine(state, ReportRow("<h2>Attendees:</h2>", "&nbsp;"));
+    WriteReportRow(state, "<h2>Attendees:</h2>", "&nbsp;");
     const std::size_t count = std::min<std::size_t>(event.attendeeCount, event.attendees.size());
     for (std::size_t i = 0; i < count; ++i) {
         const AttendeeEntry& entry = event.attendees[i];
-        WriteReportLine(state, ReportRow(entry.role.empty() ? "&nbsp;" : entry.role, entry.name));
+        WriteReportRow(state, entry.role.empty() ? "&nbsp;" : entry.role, entry.name);
     }
     WriteReportLine(state, kAttendeeTableEnd);
     WriteReportLine(state, kAttendeeTableEnd);
@@ -82,11 +91,11 @@ void WriteEventRows(KelvorState& state) {
     const ReportLabels& labels = state.settings.labels;
     WriteReportLine(state, kSpacerRow);
     if (!event.categories.empty()) {
-        WriteReportLine(state, ReportRow(labels.event, "<b>" + event.categories + "</b>&nbsp;"));
+        WriteReportRow(state, labels.event, "<b>" + event.categories + "</b>&nbsp;");
     }
-    WriteReportLine(state, ReportRow(labels.organizer, OrganizerCell(event)));
-    WriteReportLine(state, ReportRow(labels.startdate, event.startText));
-    WriteReportLine(state, ReportRow(labels.until, event.endText));
+    WriteReportRow(state, labels.organizer, OrganizerCell(event));
+    WriteReportRow(state, labels.startdate, event.startText);
+    WriteReportRow(state, labels.until, event.endText);
     WriteRowIfNotEmpty(state, labels.duration, event.durationText);
     WriteRowIfNotEmpty(state, labels.status, event.status);
     WriteRowIfNotEmpty(state, labels.comment, event.comment);
@@ -94,10 +103,10 @@ void WriteEventRows(KelvorState& state) {
     WriteRowIfNotEmpty(state, labels.where, event.location);
     WriteRowIfNotEmpty(state, labels.attendance, event.attendance);
     WriteRowIfNotEmpty(state, labels.action, event.action);
-    WriteReportLine(state, ReportRow(labels.rsvp, event.rsvp));
+    WriteReportRow(state, labels.rsvp, event.rsvp);
     WriteRowIfNotEmpty(state, labels.summary, event.summary);
     if (event.description.size() > 2) {
-        WriteReportLine(state, ReportRow(labels.description, event.description));
+        WriteReportRow(state, labels.description, event.description);
     }
 }
 
@@ -113,34 +122,43 @@ std::string ReportRow(std::string_view label, std::string_view value) {
 }
 
 void WriteReport(KelvorState& state, const std::string& bytes) {
-    if (!state.markers.report) {
-        throw IoError(kIoFileNotOpenForOutput);
-    }
-    if (!state.platform.files.append(state.report.path, bytes)) {
-        throw IoError(kIoDiskWriteError);
-    }
+    WriteReportBytes(state, bytes);
 }
 
 void WriteReportLine(KelvorState& state, std::string_view line) {
-    std::string bytes(line);
-    bytes.append(kLineEnd);
-    WriteReport(state, bytes);
+    WriteReportBytes(state, line);
+    WriteReportBytes(state, kLineEnd);
+}
+
+void WriteReportRow(KelvorState& state, std::string_view label, std::string_view value) {
+    WriteReportBytes(state, "<tr><td width=\"30%\">");
+    WriteReportBytes(state, label);
+    WriteReportBytes(state, "</td><td width=\"70%\">");
+    WriteReportBytes(state, value);
+    WriteReportBytes(state, "</td></tr>\r\n");
 }
 
 void CloseReport(KelvorState& state) {
-    // Every write goes straight to the file, so closing only settles the marker.
-    if (state.markers.report) {
-        state.markers.report = false;
+    if (!state.markers.report) {
+        return;
+    }
+    state.markers.report = false;
+    const std::unique_ptr<platform::OutputFile> file = std::move(state.report.file);
+    if (file && !file->close()) {
+        throw IoError(kIoDiskWriteError);
     }
 }
 
 bool WriteReportHeading(KelvorState& state) {
     CloseReport(state);
     state.report.path = state.pathIn(state.folders.working, "kelvor.htm");
-    if (!state.platform.files.writeAll(state.report.path, kByteOrderMark)) {
+    state.report.file =
+        state.platform.files.openOutput(state.report.path, platform::OutputMode::Replace, true);
+    if (!state.report.file) {
         return false;
     }
     state.markers.report = true;
+    WriteReportBytes(state, kByteOrderMark);
     WriteReportLine(state, "<html><head><title><h4>KELVOR Report</h4></title>");
     WriteReportLine(state, "</head><body><table>");
     WriteStyleBlock(state);

@@ -1,14 +1,19 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
+
+#include "platform/file_system.h"
 
 namespace kelvor {
 
 struct KelvorState;
 
+// The report file, held open from the heading to the closing rows and written through a buffer.
 struct ReportState {
     std::string path;
+    std::unique_ptr<platform::OutputFile> file;
 };
 
 // The blank row that opens every event block and the closing rows.
@@ -25,7 +30,10 @@ void WriteNoStreamEnding(KelvorState& state);
 void WriteReport(KelvorState& state, const std::string& bytes);
 // Appends one line and its CR LF to the open report.
 void WriteReportLine(KelvorState& state, std::string_view line);
-// Closes the report when its marker says it is open.
+// Appends one row of the two-column table and its CR LF, piece by piece.
+void WriteReportRow(KelvorState& state, std::string_view label, std::string_view value);
+// Closes the report when its marker says it is open; a write that fails only now (the buffer's
+// last one, or the close itself) is an input/output error.
 void CloseReport(KelvorState& state);
 
 // One row of the report's two-column table, without its line end.

@@ -34,20 +34,69 @@ bool IsSet(const std::optional<std::string>& value) {
 }
 
 // The user's own cache folder for the program. It replaces a shared temporary folder, where
-// anyone could have put links under the program's fixed file names.
+// anyone could have put links under the program's fixed file names. Without HOME the home
+// folder comes from the user database; a folder relative to wherever the program was started
+// is never used.
 std::string PrivateWorkingFolder(const KelvorState& state) {
     const platform::Environment& environment = state.platform.environment;
-    const char separator = state.platform.files.separator();
+    const platform::FileSystem& files = state.platform.files;
+    const char separator = files.separator();
     const auto cache = environment.variable("XDG_CACHE_HOME");
-    if (IsSet(cache) && cache->front() == separator) {
+    if (IsSet(cache) && files.isAbsolute(*cache)) {
         return state.pathIn(*cache, "kelvor");
     }
-    const auto home = environment.variable("HOME");
     const std::string cacheFolder = std::string(".cache") + separator + "kelvor";
-    return IsSet(home) ? state.pathIn(*home, cacheFolder) : cacheFolder;
+    const auto home = environment.variable("HOME");
+    if (IsSet(home) && files.isAbsolute(*home)) {
+        return state.pathIn(*home, cacheFolder);
+    }
+    const std::string recorded = environment.homeFromUserDatabase();
+    return files.isAbsolute(recorded) ? state.pathIn(recorded, cacheFolder) : "";
 }
 
-void SettleWorkingFolder(KelvorState& state) {
+// Why a folder cannot be the working folder, in the user's words; empty when it can.
+std::string FolderProblem(platform::FolderState folderState) {
+    switch (folderState) {
+        case platform::FolderState::Usable:
+            return "";
+        case platform::FolderState::Missing:
+            return " (missing)";
+        case platform::FolderState::NotAFolder:
+            return " (not a folder)";
+        case platform::FolderState::NotOwned:
+            return " (not owned by the user)";
+        case platform::FolderState::OpenToOthers:
+            return " (writable by group or others)";
+        case platform::FolderState::NotWritable:
+            return " (not writable)";
+    }
+    return " (not usable)";
+}
+
+// The working folder must be the user's own: another user who can write there could put links
+// or files under the program's fixed names. A folder that is missing is created private.
+// False, after telling the user, when no folder can be used; nothing is logged then, since the
+// log would be in that folder.
+bool UsableWorkingFolder(KelvorState& state, const std::string& folder) {
+    platform::FileSystem& files = state.platform.files;
+    std::string problem;
+    if (!files.isAbsolute(folder)) {
+        problem = " (not an absolute path)";
+    } else {
+        if (!files.isDirectory(folder)) {
+            files.createDirectories(folder, kPrivateFolderMode);
+        }
+        problem = FolderProblem(files.folderState(folder));
+    }
+    if (problem.empty()) {
+        return true;
+    }
+    state.platform.ui.messageBox(kDefaultErrorCaption,
+                                 "Unable to use the working folder " + folder + problem);
+    return false;
+}
+
+bool SettleWorkingFolder(KelvorState& state) {
     std::string value = state.platform.environment.variable("APPDATA").value_or("");
     if (value.size() > kAppdataValueLength) {
         value.resize(kAppdataValueLength);
@@ -56,18 +105,28 @@ void SettleWorkingFolder(KelvorState& state) {
     if (position != std::string::npos) {
         const char separator = state.platform.files.separator();
         const std::string localTemp = std::string("local") + separator + "temp";
-        state.folders.working =
+        const std::string folder =
             state.pathIn(value.substr(0, position + kAppdata.size()), localTemp);
-        return;
+        state.folders.working = folder;
+        return UsableWorkingFolder(state, folder);
     }
     // The line goes to the log of the folder the run will use, not to one named by whatever the
     // variable held (with an empty variable that would be the root folder).
     const std::string folder = PrivateWorkingFolder(state);
-    if (!state.platform.files.isDirectory(folder)) {
-        state.platform.files.createDirectories(folder, kPrivateFolderMode);
-    }
     state.folders.working = folder;
+    if (!UsableWorkingFolder(state, folder)) {
+        return false;
+    }
     LogLine(state, "No APPDATA variable on system, using " + folder);
+    return true;
+}
+
+// Logs a line that ends the run; when the log cannot take it, the user is told instead, so
+// that a run never ends without a word.
+void LogOrTell(KelvorState& state, const std::string& message) {
+    if (!LogLine(state, message)) {
+        state.platform.ui.messageBox(kDefaultErrorCaption, message);
+    }
 }
 
 struct CompanionFile {
@@ -128,7 +187,7 @@ StartupOutcome RunSequence(KelvorState& state) {
     state.report.path = state.pathIn(state.folders.working, "kelvor.htm");
     LogTraced(state, "Writing report to: " + state.report.path);
     if (!WriteReportHeading(state)) {
-        LogLine(state, "Unable to create " + state.report.path);
+        LogOrTell(state, "Unable to create " + state.report.path);
         return StartupOutcome::EndedEarly;
     }
     LogTraced(state, "Report heading written");
@@ -146,13 +205,20 @@ bool StartupThroughSettings(KelvorState& state) {
     state.markers = OpenFileMarkers{};
     ResetSettingDefaults(state.settings);
 
-    SettleWorkingFolder(state);
+    if (!SettleWorkingFolder(state)) {
+        return false;
+    }
     const char separator = state.platform.files.separator();
     const std::string programPath = state.platform.environment.programPath();
     state.folders.input = state.folders.working;
     state.folders.program = FolderOf(programPath, separator);
 
-    LogLine(state, "  ");
+    if (!LogLine(state, "  ")) {
+        // The run goes on without its log, but the user learns that it has none.
+        state.platform.ui.messageBox(
+            kDefaultErrorCaption,
+            "Unable to write the log " + state.pathIn(state.folders.working, "kelvor.log"));
+    }
     LogLine(state, "KELVOR file locations check:");
     LogLine(state, "Tempdir: " + state.folders.working);
     LogLine(state, "KVDIR:        " + state.folders.program);
@@ -166,7 +232,7 @@ bool StartupThroughSettings(KelvorState& state) {
     platform::TextFileReader settingsFile;
     if (state.platform.files.exists(settingsPath) &&
         !settingsFile.open(state.platform.files, settingsPath)) {
-        LogLine(state, "Unable to open KELVOR.INI in " + state.folders.program);
+        LogOrTell(state, "Unable to open KELVOR.INI in " + state.folders.program);
         return false;
     }
     LogLine(state, "Current KELVOR.EXE directory: " + state.folders.program);

@@ -2,6 +2,8 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "kelvor/io_error.h"
 #include "kelvor/kelvor_state.h"
@@ -81,7 +83,7 @@ void PrepareStream(KelvorState& state) {
 
 void FillMylist(KelvorState& state) {
     const std::string& text = state.streamText;
-    state.mylist.clear();
+    std::vector<std::pair<std::size_t, std::size_t>> spans;
     std::size_t position = 0;
     while (position < text.size() && text[position] != '\0') {
         const std::size_t start = position;
@@ -89,7 +91,7 @@ void FillMylist(KelvorState& state) {
                text[position] != '\n') {
             ++position;
         }
-        state.mylist.emplace_back(text, start, position - start);
+        spans.emplace_back(start, position - start);
         if (position < text.size() && text[position] == '\r') {
             ++position;
         }
@@ -97,6 +99,7 @@ void FillMylist(KelvorState& state) {
             ++position;
         }
     }
+    state.mylist.referTo(text, std::move(spans));
 }
 
 }  // namespace kelvor

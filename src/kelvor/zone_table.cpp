@@ -1,12 +1,16 @@
 // The two readers of the zone table kelvortz.txt: the sender's zone at each start time, and
 // the zone named in the settings at start-up.
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "kelvor/kelvor_state.h"
 #include "kelvor/tokens.h"
 #include "kelvor/trace_log.h"
+#include "kelvor/zone_names.h"
 #include "kelvor/zones.h"
 #include "platform/ascii.h"
 #include "platform/text_file_reader.h"
@@ -26,23 +30,86 @@ void SplitEntry(KelvorState& state, const std::string& line) {
     LogTraced(state, "Tokens: " + token[1] + " " + token[2] + " " + token[3] + " " + token[4]);
 }
 
-}  // namespace
-
-void TZLookup(KelvorState& state) {
-    platform::TextFileReader table;
-    if (!table.open(state.platform.files, ZoneTablePath(state))) {
-        LogLine(state, "Unable to open Kelvortz.txt in " + state.folders.program);
-        return;
+// A name matches a line anywhere in it, or, when asked, only as the line's first field.
+bool Matches(const std::string& line, const std::string& name, bool wholeField) {
+    if (name.empty()) {
+        return false;
     }
-    const std::string& name = state.zones.senderZoneName;
-    ZoneRecord& sender = state.zones.SenderTZ;
-    bool found = false;
-    while (!table.eof()) {
-        const std::string line = ascii::UpperCased(table.readLine());
+    if (wholeField) {
+        return line.starts_with(name) && (line.size() == name.size() || line[name.size()] == ' ');
+    }
+    return line.find(name) != std::string::npos;
+}
+
+bool Holds(const ZoneTableCopy& table, const std::string& name) {
+    for (const std::string& line : table.lines) {
+        if (Matches(line, name, false)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The table as the lookups of this stream see it: read once, up to its first empty line,
+// upper-cased, comments left out.
+const ZoneTableCopy& ZoneTable(KelvorState& state) {
+    ZoneTableCopy& table = state.zones.table;
+    if (table.loaded) {
+        return table;
+    }
+    table = ZoneTableCopy{};
+    table.loaded = true;
+    platform::TextFileReader file;
+    if (!file.open(state.platform.files, ZoneTablePath(state))) {
+        return table;
+    }
+    table.opened = true;
+    while (!file.eof()) {
+        std::string line = file.readLine();
         if (line.empty()) {
             break;  // the table ends at its first empty line
         }
-        if (line[0] == '*' || name.empty() || line.find(name) == std::string::npos) {
+        if (line[0] != '*') {
+            ascii::UpperCaseInPlace(line);
+            table.lines.push_back(std::move(line));
+        }
+    }
+    return table;
+}
+
+}  // namespace
+
+void TZLookup(KelvorState& state) {
+    const ZoneTableCopy& table = ZoneTable(state);
+    if (!table.opened) {
+        LogLine(state, "Unable to open Kelvortz.txt in " + state.folders.program);
+    }
+    const std::string& name = state.zones.senderZoneName;
+    ZoneRecord& sender = state.zones.SenderTZ;
+
+    // libical and Mozilla put their own path in front of the zone's name
+    // ("/freeassociation.sourceforge.net/Europe/Berlin"); the longest tail the table holds is
+    // the zone meant.
+    std::string wanted = name;
+    if (!name.empty() && name.front() == '/') {
+        for (std::size_t slash = name.find('/'); slash != std::string::npos;
+             slash = name.find('/', slash + 1)) {
+            const std::string tail = CutZoneName(std::string_view(name).substr(slash + 1));
+            if (Holds(table, tail)) {
+                wanted = tail;
+                LogTraced(state, "Zone name tail used: " + tail);
+                break;
+            }
+        }
+    }
+
+    // An offset written as a name is only taken from the table under exactly that name: found
+    // anywhere in a line, "UTC+1" would take the offsets of "UTC+12", and "GMT+1" those of
+    // "Etc/GMT+1", which lies the other side of UTC.
+    const auto offsetName = OffsetOfZoneName(wanted);
+    bool found = false;
+    for (const std::string& line : table.lines) {
+        if (!Matches(line, wanted, offsetName.has_value())) {
             continue;
         }
         found = true;
@@ -58,10 +125,27 @@ void TZLookup(KelvorState& state) {
             LogTraced(state, "StdHours: " + sender.StdHrs);
         }
     }
-    if (!found) {
+    if (found) {
+        return;
+    }
+
+    const auto defined = state.zones.streamZones.find(name);
+    if (!name.empty() && defined != state.zones.streamZones.end()) {
+        const StreamZone& zone = defined->second;
+        sender.StdHrs = zone.standard.empty() ? zone.daylight : zone.standard;
+        sender.DayHrs = zone.daylight.empty() ? sender.StdHrs : zone.daylight;
+        LogTraced(state, "Zone offsets from the stream's VTIMEZONE: " + name);
+        return;
+    }
+    if (offsetName) {
+        sender.StdHrs = *offsetName;
+        sender.DayHrs = *offsetName;
+        LogTraced(state, "Zone offsets from the zone name: " + name);
+        return;
+    }
+    if (table.opened) {
         LogLine(state, "TZLookup could not find: " + name);
     }
-    table.close();
 }
 
 void LookUpConfiguredZone(KelvorState& state, const std::string& zoneName) {

@@ -19,14 +19,22 @@ std::string_view TrimWhere(std::string_view text, Removed removed) {
 
 std::string UpperCased(std::string_view text) {
     std::string result(text);
-    std::transform(result.begin(), result.end(), result.begin(), ToUpper);
+    UpperCaseInPlace(result);
     return result;
 }
 
 std::string LowerCased(std::string_view text) {
     std::string result(text);
-    std::transform(result.begin(), result.end(), result.begin(), ToLower);
+    LowerCaseInPlace(result);
     return result;
+}
+
+void UpperCaseInPlace(std::string& text) {
+    std::transform(text.begin(), text.end(), text.begin(), ToUpper);
+}
+
+void LowerCaseInPlace(std::string& text) {
+    std::transform(text.begin(), text.end(), text.begin(), ToLower);
 }
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {

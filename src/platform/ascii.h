@@ -19,6 +19,9 @@ constexpr char ToLower(char c) {
 
 std::string UpperCased(std::string_view text);
 std::string LowerCased(std::string_view text);
+// The same without a copy, for texts read line by line in bulk.
+void UpperCaseInPlace(std::string& text);
+void LowerCaseInPlace(std::string& text);
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 bool ContainsIgnoringCase(std::string_view text, std::string_view part);
 

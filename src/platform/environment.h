@@ -17,6 +17,9 @@ class Environment {
     virtual std::string programPath() const = 0;
     // Command-line arguments after the program name.
     virtual std::vector<std::string> arguments() const = 0;
+    // The user's home folder as the system's user database records it (HOME aside); empty
+    // when it does not tell.
+    virtual std::string homeFromUserDatabase() const = 0;
 };
 
 }  // namespace kelvor::platform

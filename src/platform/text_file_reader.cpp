@@ -1,5 +1,6 @@
 #include "platform/text_file_reader.h"
 
+#include <string_view>
 #include <utility>
 
 namespace kelvor::platform {
@@ -25,7 +26,7 @@ bool TextFileReader::open(const FileSystem& files, const std::string& path) {
 
 void TextFileReader::close() {
     open_ = false;
-    bytes_.clear();
+    std::string().swap(bytes_);  // give the memory back, not only the length
     position_ = 0;
 }
 
@@ -38,21 +39,26 @@ std::string TextFileReader::readLine() {
     if (eof()) {
         return line;
     }
-    while (position_ < bytes_.size()) {
-        const char c = bytes_[position_];
-        if (c == kEndOfFile) {
-            return line;  // the end-of-file byte is left in place so eof() stays true
-        }
+    const std::size_t stop = std::string_view(bytes_).find_first_of("\r\x1a", position_);
+    if (stop == std::string::npos) {
+        line.assign(bytes_, position_, std::string::npos);
+        position_ = bytes_.size();
+        return line;
+    }
+    line.assign(bytes_, position_, stop - position_);
+    position_ = stop;
+    if (bytes_[stop] == kEndOfFile) {
+        return line;  // the end-of-file byte is left in place so eof() stays true
+    }
+    ++position_;
+    if (position_ < bytes_.size() && bytes_[position_] == '\n') {
         ++position_;
-        if (c == '\r') {
-            if (position_ < bytes_.size() && bytes_[position_] == '\n') {
-                ++position_;
-            }
-            return line;
-        }
-        line.push_back(c);
     }
     return line;
+}
+
+std::size_t TextFileReader::remaining() const {
+    return open_ ? bytes_.size() - position_ : 0;
 }
 
 std::vector<std::string> SplitTextLines(const std::string& bytes) {

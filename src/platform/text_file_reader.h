@@ -26,6 +26,8 @@ class TextFileReader {
     bool eof() const;
     // The next line without its line end; an empty text at the end of the file.
     std::string readLine();
+    // Bytes not read yet.
+    std::size_t remaining() const;
 
   private:
     std::string bytes_;

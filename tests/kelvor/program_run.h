@@ -15,9 +15,11 @@ struct ProgramRun {
     std::string errors;
 };
 
-// Runs the built program in a clean environment whose only folders are inside temp.
-inline ProgramRun RunProgram(const TempFolder& temp, const std::string& arguments) {
-    const std::string command = "env -i PATH=/usr/bin:/bin HOME='" + temp.path() +
+// Runs the built program in a clean environment whose only folders are inside temp; further
+// variables ("NAME='value' ...") may be given.
+inline ProgramRun RunProgram(const TempFolder& temp, const std::string& arguments,
+                             const std::string& variables = "") {
+    const std::string command = "env -i " + variables + " PATH=/usr/bin:/bin HOME='" + temp.path() +
                                 "' XDG_CACHE_HOME='" + temp / "cache" + "' KELVOR_REGISTRY='" +
                                 temp / "registry" + "' '" + KELVOR_PROGRAM_PATH + "' " + arguments +
                                 " 2>'" + temp / "stderr" + "' >/dev/null";

@@ -86,17 +86,23 @@ TEST(Startup, WorkingFolderComesFromTheAppdataVariable) {
     Installed windowsStyle;
     windowsStyle.environment.variables["APPDATA"] = "C:\\Users\\user\\AppData\\Roaming";
     windowsStyle.files.addFolder("C:\\Users\\user\\AppData/local/temp");
-    startup(windowsStyle.state);
-    // The case of the value stays; what follows "appdata" is our own, with our separator.
+    // The case of the value stays; what follows "appdata" is our own, with our separator. On
+    // this system that path is relative to wherever the program started: refused.
+    EXPECT_EQ(startup(windowsStyle.state), StartupOutcome::EndedEarly);
     EXPECT_EQ(windowsStyle.state.folders.working, "C:\\Users\\user\\AppData/local/temp");
-    EXPECT_EQ(windowsStyle.logMessages()[2], "Tempdir: C:\\Users\\user\\AppData/local/temp");
-    EXPECT_EQ(windowsStyle.logMessages()[0], "  ");  // no fallback line
+    ASSERT_EQ(windowsStyle.ui.boxes.size(), 1u);
+    EXPECT_EQ(windowsStyle.ui.boxes[0].second,
+              "Unable to use the working folder C:\\Users\\user\\AppData/local/temp (not an "
+              "absolute path)");
+    EXPECT_TRUE(windowsStyle.files.files.count("C:\\Users\\user\\AppData/local/temp/kelvor.log") ==
+                0);
 
     Installed posix;
     posix.environment.variables["APPDATA"] = "/home/ann/APPDATA/Roaming/appdata";
     startup(posix.state);
     EXPECT_EQ(posix.state.folders.working, "/home/ann/APPDATA/local/temp");
-    EXPECT_FALSE(posix.files.isDirectory("/home/ann/APPDATA/local/temp"));  // not created
+    EXPECT_TRUE(posix.files.isDirectory("/home/ann/APPDATA/local/temp"));  // created
+    EXPECT_EQ(posix.logMessages()[0], "  ");                               // no fallback line
 
     Installed applicationData;
     applicationData.environment.variables["APPDATA"] =

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/temp_folder.h"
 
@@ -89,6 +90,108 @@ TEST(PosixFileSystem, ShortPathIsThePathItselfOrEmpty) {
     EXPECT_EQ(files.shortPath(temp.path()), temp.path());
     EXPECT_EQ(files.shortPath(temp / "Pegasus Mail"), "");
     EXPECT_EQ(files.separator(), '/');
+}
+
+}  // namespace
+}  // namespace kelvor::platform
+
+namespace kelvor::platform {
+namespace {
+
+TEST(PosixOutputFile, BuffersSmallWritesAndPassesBigOnesThrough) {
+    TempFolder temp;
+    PosixFileSystem files;
+    const std::string path = temp / "out.txt";
+    auto file = files.openOutput(path, OutputMode::Replace, true);
+    ASSERT_TRUE(file);
+    ASSERT_TRUE(file->write("head,"));
+    EXPECT_EQ(files.size(path), 0u);  // still in the buffer
+    const std::string big(200000, 'b');
+    ASSERT_TRUE(file->write(big));
+    EXPECT_EQ(files.size(path), 5u + big.size());  // the buffer went first, then the piece
+    ASSERT_TRUE(file->write("tail"));
+    EXPECT_EQ(file->size(), 5u + big.size() + 4u);
+    ASSERT_TRUE(file->close());
+    EXPECT_EQ(files.readAll(path), "head," + big + "tail");
+
+    auto appended = files.openOutput(path, OutputMode::Append, false);
+    ASSERT_TRUE(appended);
+    EXPECT_EQ(appended->size(), 5u + big.size() + 4u);
+    ASSERT_TRUE(appended->write("!"));
+    EXPECT_EQ(files.size(path), 5u + big.size() + 5u);  // unbuffered: written at once
+    EXPECT_TRUE(appended->close());
+
+    EXPECT_FALSE(files.openOutput(temp / "no/such/folder", OutputMode::Append, false));
+}
+
+TEST(PosixOutputFile, AFailedFlushIsReportedByTheClose) {
+    PosixFileSystem files;
+    auto full = files.openOutput("/dev/full", OutputMode::Append, true);
+    if (!full) {
+        GTEST_SKIP() << "no /dev/full";
+    }
+    EXPECT_TRUE(full->write("buffered"));  // nothing has reached the device yet
+    EXPECT_FALSE(full->close());
+    EXPECT_FALSE(full->write("after close"));
+
+    auto unbuffered = files.openOutput("/dev/full", OutputMode::Append, false);
+    ASSERT_TRUE(unbuffered);
+    EXPECT_FALSE(unbuffered->write("at once"));
+    EXPECT_FALSE(unbuffered->close());
+}
+
+}  // namespace
+}  // namespace kelvor::platform
+
+namespace kelvor::platform {
+namespace {
+
+TEST(PosixFileSystem, ReadsOnlyRegularFilesWithinTheLimit) {
+    TempFolder temp;
+    PosixFileSystem files;
+    ASSERT_TRUE(files.writeAll(temp / "small", "12345"));
+    EXPECT_EQ(files.readFile(temp / "small", 5).status, ReadStatus::Ok);
+    EXPECT_EQ(files.readFile(temp / "small", 4).status, ReadStatus::TooLarge);
+    EXPECT_EQ(files.readFile("/dev/zero", 100).status, ReadStatus::NotRegular);
+    EXPECT_EQ(files.readFile(temp.path(), 100).status, ReadStatus::NotRegular);
+    EXPECT_EQ(files.readFile(temp / "missing", 100).status, ReadStatus::CannotOpen);
+    ASSERT_EQ(::mkfifo((temp / "pipe").c_str(), 0600), 0);
+    EXPECT_EQ(files.readFile(temp / "pipe", 100).status, ReadStatus::NotRegular);  // no wait
+    EXPECT_FALSE(files.readAll("/dev/zero").has_value());
+}
+
+TEST(PosixFileSystem, WritesNeverFollowALink) {
+    TempFolder temp;
+    PosixFileSystem files;
+    ASSERT_TRUE(files.writeAll(temp / "target", "keep"));
+    ASSERT_EQ(::symlink((temp / "target").c_str(), (temp / "link").c_str()), 0);
+    EXPECT_FALSE(files.writeAll(temp / "link", "x"));
+    EXPECT_FALSE(files.append(temp / "link", "x"));
+    EXPECT_FALSE(files.openOutput(temp / "link", OutputMode::Append, false));
+    EXPECT_FALSE(files.openOutput(temp / "link", OutputMode::Replace, true));
+    EXPECT_EQ(files.readAll(temp / "target"), "keep");
+}
+
+TEST(PosixFileSystem, FolderStateTellsWhoCanWrite) {
+    TempFolder temp;
+    PosixFileSystem files;
+    const std::string folder = temp / "work";
+    EXPECT_EQ(files.folderState(folder), FolderState::Missing);
+    ASSERT_TRUE(files.createDirectories(folder, 0700));
+    EXPECT_EQ(files.folderState(folder), FolderState::Usable);
+    ASSERT_EQ(::chmod(folder.c_str(), 0770), 0);
+    EXPECT_EQ(files.folderState(folder), FolderState::OpenToOthers);
+    ASSERT_EQ(::chmod(folder.c_str(), 0700), 0);
+    ASSERT_TRUE(files.writeAll(temp / "file", ""));
+    EXPECT_EQ(files.folderState(temp / "file"), FolderState::NotAFolder);
+    if (::geteuid() == 0) {
+        // Only the superuser can hand a folder to someone else.
+        ASSERT_EQ(::chown(folder.c_str(), 12345, 12345), 0);
+        EXPECT_EQ(files.folderState(folder), FolderState::NotOwned);
+    }
+    EXPECT_TRUE(files.isAbsolute("/a"));
+    EXPECT_FALSE(files.isAbsolute("a/b"));
+    EXPECT_FALSE(files.isAbsolute(""));
 }
 
 }  // namespace

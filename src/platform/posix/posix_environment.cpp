@@ -1,5 +1,6 @@
 #include "platform/posix/posix_environment.h"
 
+#include <pwd.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -32,6 +33,17 @@ std::string PosixEnvironment::programPath() const {
         // The path may have been cut at the buffer's end; try again with more room.
         buffer.resize(buffer.size() * 2);
     }
+}
+
+std::string PosixEnvironment::homeFromUserDatabase() const {
+    std::vector<char> buffer(16384);
+    passwd entry{};
+    passwd* found = nullptr;
+    if (::getpwuid_r(::geteuid(), &entry, buffer.data(), buffer.size(), &found) != 0 ||
+        found == nullptr || found->pw_dir == nullptr) {
+        return {};
+    }
+    return found->pw_dir;
 }
 
 }  // namespace kelvor::platform

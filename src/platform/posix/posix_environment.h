@@ -20,6 +20,7 @@ class PosixEnvironment : public Environment {
     // relative path still finds the companion files beside the real program.
     std::string programPath() const override;
     std::vector<std::string> arguments() const override { return arguments_; }
+    std::string homeFromUserDatabase() const override;
 
   private:
     std::vector<std::string> arguments_;

@@ -6,6 +6,8 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <memory>
+#include <string>
 
 namespace kelvor::platform {
 
@@ -36,7 +38,80 @@ bool WriteAndClose(int fd, std::string_view bytes) {
     return written && closed;
 }
 
+// A descriptor held open; a buffered one gathers writes up to kBufferSize and writes larger
+// pieces straight through, so a big piece is never copied.
+class PosixOutputFile : public OutputFile {
+  public:
+    PosixOutputFile(int fd, std::uint64_t size, bool buffered)
+        : fd_(fd), size_(size), buffered_(buffered) {}
+    ~PosixOutputFile() override { close(); }
+
+    bool write(std::string_view bytes) override {
+        if (fd_ < 0 || failed_) {
+            return false;
+        }
+        size_ += bytes.size();
+        if (buffered_ && buffer_.size() + bytes.size() <= kBufferSize) {
+            buffer_.append(bytes);
+            return true;
+        }
+        if (!flush() || !WriteFully(fd_, bytes)) {
+            failed_ = true;
+            return false;
+        }
+        return true;
+    }
+
+    bool close() override {
+        if (fd_ < 0) {
+            return !failed_;
+        }
+        const bool flushed = flush();
+        const bool closed = ::close(fd_) == 0;
+        fd_ = -1;
+        failed_ = failed_ || !flushed || !closed;
+        return !failed_;
+    }
+
+    std::uint64_t size() const override { return size_; }
+
+  private:
+    static constexpr std::size_t kBufferSize = 64 * 1024;
+
+    bool flush() {
+        if (buffer_.empty()) {
+            return true;
+        }
+        const bool written = WriteFully(fd_, buffer_);
+        buffer_.clear();
+        return written;
+    }
+
+    int fd_;
+    std::uint64_t size_;
+    bool buffered_;
+    bool failed_ = false;
+    std::string buffer_;
+};
+
 }  // namespace
+
+std::unique_ptr<OutputFile> PosixFileSystem::openOutput(const std::string& path, OutputMode mode,
+                                                        bool buffered) {
+    const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW |
+                      (mode == OutputMode::Append ? O_APPEND : O_TRUNC);
+    const int fd = ::open(path.c_str(), flags, 0666);
+    if (fd < 0) {
+        return nullptr;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        ::close(fd);
+        return nullptr;
+    }
+    return std::make_unique<PosixOutputFile>(fd, static_cast<std::uint64_t>(info.st_size),
+                                             buffered);
+}
 
 bool PosixFileSystem::exists(const std::string& path) const {
     struct stat info {};
@@ -64,12 +139,31 @@ bool PosixFileSystem::remove(const std::string& path) {
     return ::unlink(path.c_str()) == 0;
 }
 
-std::optional<std::string> PosixFileSystem::readAll(const std::string& path) const {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+ReadResult PosixFileSystem::readFile(const std::string& path, std::uint64_t limit) const {
+    ReadResult result;
+    // Without O_NONBLOCK, opening a pipe that nobody writes to would wait for ever.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
-        return std::nullopt;
+        return result;
     }
-    std::string bytes;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        ::close(fd);
+        return result;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        ::close(fd);
+        result.status = ReadStatus::NotRegular;
+        return result;
+    }
+    const auto size = static_cast<std::uint64_t>(info.st_size);
+    if (size > limit) {
+        ::close(fd);
+        result.status = ReadStatus::TooLarge;
+        return result;
+    }
+    // Room for the whole file at once: growing by doubling would hold twice its size.
+    result.bytes.reserve(static_cast<std::size_t>(size));
     char buffer[65536];
     for (;;) {
         const ssize_t got = ::read(fd, buffer, sizeof buffer);
@@ -78,24 +172,52 @@ std::optional<std::string> PosixFileSystem::readAll(const std::string& path) con
                 continue;
             }
             ::close(fd);
-            return std::nullopt;  // a folder, or a read error
+            result.bytes.clear();
+            return result;
         }
         if (got == 0) {
             break;
         }
-        bytes.append(buffer, static_cast<std::size_t>(got));
+        result.bytes.append(buffer, static_cast<std::size_t>(got));
+        if (result.bytes.size() > limit) {  // it grew while being read
+            ::close(fd);
+            result.bytes.clear();
+            result.status = ReadStatus::TooLarge;
+            return result;
+        }
     }
     ::close(fd);
-    return bytes;
+    result.status = ReadStatus::Ok;
+    return result;
+}
+
+FolderState PosixFileSystem::folderState(const std::string& path) const {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        return FolderState::Missing;
+    }
+    if (!S_ISDIR(info.st_mode)) {
+        return FolderState::NotAFolder;
+    }
+    if (info.st_uid != ::geteuid()) {
+        return FolderState::NotOwned;
+    }
+    if ((info.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
+        return FolderState::OpenToOthers;
+    }
+    if (::access(path.c_str(), W_OK | X_OK) != 0) {
+        return FolderState::NotWritable;
+    }
+    return FolderState::Usable;
 }
 
 bool PosixFileSystem::writeAll(const std::string& path, std::string_view bytes) {
-    return WriteAndClose(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666),
-                         bytes);
+    return WriteAndClose(
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666), bytes);
 }
 
 bool PosixFileSystem::append(const std::string& path, std::string_view bytes) {
-    return WriteAndClose(::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC), bytes);
+    return WriteAndClose(::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC | O_NOFOLLOW), bytes);
 }
 
 bool PosixFileSystem::createDirectories(const std::string& path, unsigned mode) {

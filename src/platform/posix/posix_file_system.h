@@ -13,10 +13,16 @@ class PosixFileSystem : public FileSystem {
     std::optional<std::uint64_t> size(const std::string& path) const override;
     bool rename(const std::string& from, const std::string& to) override;
     bool remove(const std::string& path) override;
-    std::optional<std::string> readAll(const std::string& path) const override;
+    ReadResult readFile(const std::string& path, std::uint64_t limit) const override;
     bool writeAll(const std::string& path, std::string_view bytes) override;
     bool append(const std::string& path, std::string_view bytes) override;
+    std::unique_ptr<OutputFile> openOutput(const std::string& path, OutputMode mode,
+                                           bool buffered) override;
     bool createDirectories(const std::string& path, unsigned mode) override;
+    FolderState folderState(const std::string& path) const override;
+    bool isAbsolute(const std::string& path) const override {
+        return !path.empty() && path.front() == '/';
+    }
     std::string shortPath(const std::string& path) const override;
     char separator() const override { return '/'; }
 };

@@ -37,7 +37,7 @@ bool FakeFileSystem::parentExists(const std::string& path) const {
 }
 
 bool FakeFileSystem::exists(const std::string& path) const {
-    return files.count(path) > 0 || folders.count(path) > 0;
+    return files.count(path) > 0 || folders.count(path) > 0 || special.count(path) > 0;
 }
 
 bool FakeFileSystem::isDirectory(const std::string& path) const {
@@ -68,15 +68,35 @@ bool FakeFileSystem::remove(const std::string& path) {
     return files.erase(path) > 0;
 }
 
-std::optional<std::string> FakeFileSystem::readAll(const std::string& path) const {
+platform::ReadResult FakeFileSystem::readFile(const std::string& path, std::uint64_t limit) const {
+    platform::ReadResult result;
+    if (special.count(path) || folders.count(path)) {
+        result.status = platform::ReadStatus::NotRegular;
+        return result;
+    }
     auto it = files.find(path);
     if (it == files.end() || unreadable.count(path))
-        return std::nullopt;
-    return it->second;
+        return result;
+    if (it->second.size() > limit) {
+        result.status = platform::ReadStatus::TooLarge;
+        return result;
+    }
+    result.status = platform::ReadStatus::Ok;
+    result.bytes = it->second;
+    return result;
+}
+
+platform::FolderState FakeFileSystem::folderState(const std::string& path) const {
+    auto it = folderStates.find(path);
+    if (it != folderStates.end())
+        return it->second;
+    if (files.count(path) || special.count(path))
+        return platform::FolderState::NotAFolder;
+    return folders.count(path) ? platform::FolderState::Usable : platform::FolderState::Missing;
 }
 
 bool FakeFileSystem::writeAll(const std::string& path, std::string_view bytes) {
-    if (unwritable.count(path) || !parentExists(path) || folders.count(path))
+    if (links.count(path) || unwritable.count(path) || !parentExists(path) || folders.count(path))
         return false;
     files[path] = std::string(bytes);
     return true;
@@ -88,6 +108,48 @@ bool FakeFileSystem::append(const std::string& path, std::string_view bytes) {
         return false;
     it->second.append(bytes);
     return true;
+}
+
+namespace {
+class FakeOutputFile : public platform::OutputFile {
+  public:
+    FakeOutputFile(FakeFileSystem& files, std::string path)
+        : files_(files), path_(std::move(path)) {}
+    bool write(std::string_view bytes) override {
+        if (closed_ || files_.unwritable.count(path_)) {
+            failed_ = true;
+            return false;
+        }
+        files_.files[path_].append(bytes);
+        return true;
+    }
+    // Like a buffered file, one that can no longer be written fails at its close too.
+    bool close() override {
+        if (!closed_ && files_.unwritable.count(path_)) {
+            failed_ = true;
+        }
+        closed_ = true;
+        return !failed_;
+    }
+    std::uint64_t size() const override { return files_.content(path_).size(); }
+
+  private:
+    FakeFileSystem& files_;
+    std::string path_;
+    bool closed_ = false;
+    bool failed_ = false;
+};
+}  // namespace
+
+std::unique_ptr<platform::OutputFile> FakeFileSystem::openOutput(const std::string& path,
+                                                                 platform::OutputMode mode, bool) {
+    if (links.count(path) || unwritable.count(path) || !parentExists(path) || folders.count(path)) {
+        return nullptr;
+    }
+    if (mode == platform::OutputMode::Replace || !files.count(path)) {
+        files[path].clear();
+    }
+    return std::make_unique<FakeOutputFile>(*this, path);
 }
 
 bool FakeFileSystem::createDirectories(const std::string& path, unsigned) {

@@ -16,6 +16,7 @@ class FakeEnvironment : public platform::Environment {
     std::map<std::string, std::string> variables;
     std::string program = "/opt/kelvor/kelvor";
     std::vector<std::string> args;
+    std::string userDatabaseHome;
 
     std::optional<std::string> variable(std::string_view name) const override {
         auto it = variables.find(std::string(name));
@@ -25,6 +26,7 @@ class FakeEnvironment : public platform::Environment {
     }
     std::string programPath() const override { return program; }
     std::vector<std::string> arguments() const override { return args; }
+    std::string homeFromUserDatabase() const override { return userDatabaseHome; }
 };
 
 // An in-memory file system with "/" as separator. Folders exist when created or when a file
@@ -35,7 +37,10 @@ class FakeFileSystem : public platform::FileSystem {
     std::set<std::string> folders;
     std::set<std::string> unreadable;
     std::set<std::string> unwritable;
-    std::set<std::string> locked;  // cannot be renamed or removed
+    std::set<std::string> locked;   // cannot be renamed or removed
+    std::set<std::string> links;    // symbolic links: never written through
+    std::set<std::string> special;  // devices and pipes: exist, but are no regular files
+    std::map<std::string, platform::FolderState> folderStates;  // folders that are not usable
 
     void addFile(const std::string& path, std::string content);
     void addFolder(const std::string& path);
@@ -46,10 +51,19 @@ class FakeFileSystem : public platform::FileSystem {
     std::optional<std::uint64_t> size(const std::string& path) const override;
     bool rename(const std::string& from, const std::string& to) override;
     bool remove(const std::string& path) override;
-    std::optional<std::string> readAll(const std::string& path) const override;
+    platform::ReadResult readFile(const std::string& path, std::uint64_t limit) const override;
     bool writeAll(const std::string& path, std::string_view bytes) override;
     bool append(const std::string& path, std::string_view bytes) override;
+    // Writes go straight into the file's content, so tests see them at once; a path marked
+    // unwritable fails at its next write.
+    std::unique_ptr<platform::OutputFile> openOutput(const std::string& path,
+                                                     platform::OutputMode mode,
+                                                     bool buffered) override;
     bool createDirectories(const std::string& path, unsigned mode) override;
+    platform::FolderState folderState(const std::string& path) const override;
+    bool isAbsolute(const std::string& path) const override {
+        return !path.empty() && path.front() == '/';
+    }
     std::string shortPath(const std::string& path) const override;
     char separator() const override { return '/'; }
 

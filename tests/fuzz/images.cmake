@@ -1,0 +1,2 @@
+kelvor_fuzz_target(gif_reader kelvor_images)
+kelvor_fuzz_target(still_pictures kelvor_images)
