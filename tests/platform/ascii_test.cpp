@@ -17,6 +17,11 @@ TEST(AsciiCase, OnlyAsciiLettersChange) {
     EXPECT_TRUE(ContainsIgnoringCase("@media Screen, print", "SCREEN"));
     EXPECT_FALSE(ContainsIgnoringCase("scree", "screen"));
     EXPECT_TRUE(ContainsIgnoringCase("", ""));
+    std::string zone = "europe/zürich_1";
+    UpperCaseInPlace(zone);
+    EXPECT_EQ(zone, "EUROPE/ZüRICH_1");
+    LowerCaseInPlace(zone);
+    EXPECT_EQ(zone, "europe/zürich_1");
 }
 
 TEST(AsciiTrim, EachTrimRemovesWhatItsNameSays) {
