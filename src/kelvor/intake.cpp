@@ -14,6 +14,7 @@
 #include "kelvor/stream_preparation.h"
 #include "kelvor/trace_log.h"
 #include "kelvor/transfer_decoding.h"
+#include "platform/ascii.h"
 #include "platform/text_file_reader.h"
 
 namespace kelvor {
@@ -36,19 +37,6 @@ bool EndsStreamBody(const std::string& line) {
     return line.empty() || line.front() == '-';
 }
 
-std::string TrimBlanksAndControls(const std::string& line) {
-    auto isSpace = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-    std::size_t first = 0;
-    std::size_t last = line.size();
-    while (first < last && isSpace(line[first])) {
-        ++first;
-    }
-    while (last > first && isSpace(line[last - 1])) {
-        --last;
-    }
-    return line.substr(first, last - first);
-}
-
 void CloseInput(KelvorState& state, platform::TextFileReader& input) {
     if (state.markers.input) {
         input.close();
@@ -67,14 +55,11 @@ bool QuotedPrintableAfter(const std::string& line, bool quotedPrintable) {
     if (line.size() < kHeader.size()) {
         return quotedPrintable;
     }
-    std::string lower = line;
-    for (char& c : lower) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
+    const std::string lower = ascii::LowerCased(line);
     if (!lower.starts_with(kHeader)) {
         return quotedPrintable;
     }
-    return TrimBlanksAndControls(lower.substr(kHeader.size())) == "quoted-printable";
+    return ascii::TrimSpacesAndControls(lower.substr(kHeader.size())) == "quoted-printable";
 }
 
 void PlainExtraction(KelvorState& state, platform::TextFileReader& input,
@@ -104,9 +89,9 @@ void Base64Extraction(KelvorState& state, platform::TextFileReader& input,
                       const std::string& firstLine) {
     LogTraced(state, "Base64 BEGIN:VCALENDAR detected");
     {
-        std::string encoded = TrimBlanksAndControls(firstLine);
+        std::string encoded(ascii::TrimSpacesAndControls(firstLine));
         for (std::string line = input.readLine(); !EndsStreamBody(line); line = input.readLine()) {
-            encoded += TrimBlanksAndControls(line);
+            encoded += ascii::TrimSpacesAndControls(line);
         }
         CloseInput(state, input);
         state.streamText = Base64Decode(encoded);

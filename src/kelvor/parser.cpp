@@ -11,6 +11,7 @@
 #include "kelvor/report_writer.h"
 #include "kelvor/rules.h"
 #include "kelvor/trace_log.h"
+#include "platform/ascii.h"
 
 namespace kelvor {
 
@@ -135,7 +136,7 @@ bool DispatchAlwaysReadProperty(KelvorState& state) {
         ReadVersion(state);
     } else if (name == "CATEGORIES") {
         LogTraced(state, "Categories");
-        event.categories = UpperCase(value);
+        event.categories = ascii::UpperCased(value);
     } else if (name == "ATTENDEE") {
         ReadAttendee(state);
     } else if (name == "ORGANIZER") {
@@ -276,8 +277,8 @@ void SplitLine(ParserState& parser) {
         parser.name = std::string(line.substr(0, colon));
         parser.value = std::string(line.substr(colon + 1));
     } else {
-        parser.name = UpperCase(line.substr(0, semicolon));
-        parser.parameters = UpperCase(line.substr(semicolon + 1, colon - semicolon - 1));
+        parser.name = ascii::UpperCased(line.substr(0, semicolon));
+        parser.parameters = ascii::UpperCased(line.substr(semicolon + 1, colon - semicolon - 1));
         parser.value = colon + 1 < line.size() ? std::string(line.substr(colon + 1)) : " ";
     }
     // The preparation wrote the colon of "MAILTO:" as "~" so that it could not end the name.
@@ -289,16 +290,6 @@ void SplitLine(ParserState& parser) {
 
 bool Contains(std::string_view text, std::string_view part) {
     return text.find(part) != std::string_view::npos;
-}
-
-std::string UpperCase(std::string_view text) {
-    std::string upper(text);
-    for (char& c : upper) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
-    return upper;
 }
 
 void ParseStream(KelvorState& state) {

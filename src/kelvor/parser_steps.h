@@ -26,6 +26,5 @@ void ReadDurationProperty(KelvorState& state);
 std::string SpanText(DateTime span);
 
 bool Contains(std::string_view text, std::string_view part);
-std::string UpperCase(std::string_view text);
 
 }  // namespace kelvor

@@ -8,6 +8,7 @@
 #include "kelvor/trace_log.h"
 #include "kelvor/zone_names.h"
 #include "kelvor/zones.h"
+#include "platform/ascii.h"
 
 namespace kelvor {
 
@@ -150,7 +151,7 @@ void ReadEnd(KelvorState& state) {
     event.endText = FormatDateTime(kShownDateTime, state.dateTime.value);
     const std::string& senderZone = state.zones.SenderTZ.Tzid;
     if (!senderZone.empty()) {
-        event.endText += "  " + UpperCase(senderZone);
+        event.endText += "  " + ascii::UpperCased(senderZone);
     }
     event.end = state.dateTime.value;
     state.parser.endGiven = true;

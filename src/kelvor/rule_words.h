@@ -20,10 +20,4 @@ std::string MonthNameOfNumber(int number);
 // Saturates instead of overflowing on absurdly long digit runs.
 int LeadingNumber(std::string_view text);
 
-// The text without blanks at either end.
-std::string_view TrimBlanks(std::string_view text);
-
-// The text with ASCII letters upper-cased.
-std::string UpperCased(std::string_view text);
-
 }  // namespace kelvor

@@ -14,6 +14,7 @@
 #include "kelvor/rules.h"
 #include "kelvor/tokens.h"
 #include "kelvor/trace_log.h"
+#include "platform/ascii.h"
 
 namespace kelvor {
 
@@ -58,7 +59,7 @@ EndRole RoleOfLast(const TokenList& tokens, bool lengthFirst) {
 
 RuleTokens TakeRoles(const TokenList& tokens, bool lengthFirst) {
     RuleTokens rule;
-    rule.frequency = std::string(TrimBlanks(tokens.token[1]));
+    rule.frequency = std::string(ascii::TrimSpaces(tokens.token[1]));
     rule.endRole = RoleOfLast(tokens, lengthFirst);
     int lastListToken = tokens.count;
     if (rule.endRole != EndRole::kNone) {
@@ -113,9 +114,9 @@ void WordDaily(KelvorState& state, const RuleTokens& rule) {
     event.ruleText = "Daily";
     LogLine(state,
             "frequency daily: " + rule.frequency + " " + std::to_string(rule.frequency.size()));
-    const std::string intervalText(TrimBlanks(IntervalText(rule, 1)));
+    const std::string intervalText(ascii::TrimSpaces(IntervalText(rule, 1)));
     state.rules.interval = LeadingNumber(intervalText);
-    const std::string countText(TrimBlanks(CountOf(rule)));
+    const std::string countText(ascii::TrimSpaces(CountOf(rule)));
     if (rule.endRole == EndRole::kCount) {
         state.rules.count = LeadingNumber(countText);
     }
@@ -150,7 +151,7 @@ std::string PositionWord(std::string_view token) {
 std::string ByPositionWords(const std::vector<std::string>& list) {
     std::string work;
     for (const std::string& item : list) {
-        const std::string_view token = TrimBlanks(item);
+        const std::string_view token = ascii::TrimSpaces(item);
         if (token.empty()) {
             continue;
         }
@@ -166,7 +167,7 @@ std::string ByPositionWords(const std::vector<std::string>& list) {
 std::string ByMonthDayWords(const std::vector<std::string>& list) {
     std::string work = " on ";
     for (const std::string& item : list) {
-        const std::string_view token = TrimBlanks(item);
+        const std::string_view token = ascii::TrimSpaces(item);
         if (token.empty() || token[0] < '0' || token[0] > '9') {
             continue;
         }
@@ -209,12 +210,12 @@ void WordMonthly(KelvorState& state, const RuleTokens& rule) {
 void WordWeekly(KelvorState& state, const RuleTokens& rule) {
     EventRecord& event = state.event;
     event.ruleText = "Weekly";
-    const std::string intervalText(TrimBlanks(IntervalText(rule, 1)));
+    const std::string intervalText(ascii::TrimSpaces(IntervalText(rule, 1)));
     state.rules.interval = LeadingNumber(intervalText);
     if (state.rules.interval != 1) {
         event.ruleText = "Every " + intervalText + " weeks";
     }
-    const std::string countText(TrimBlanks(CountOf(rule)));
+    const std::string countText(ascii::TrimSpaces(CountOf(rule)));
     ReadEndDate(state, rule, kLongYearPattern);
 
     if (!rule.list.empty()) {
@@ -229,7 +230,7 @@ void WordWeekly(KelvorState& state, const RuleTokens& rule) {
 void WordYearly(KelvorState& state, const RuleTokens& rule) {
     EventRecord& event = state.event;
     event.ruleText = "Yearly";
-    const std::string intervalText(TrimBlanks(IntervalText(rule, 2)));
+    const std::string intervalText(ascii::TrimSpaces(IntervalText(rule, 2)));
     state.rules.interval = LeadingNumber(intervalText);
     if (state.rules.interval != 1) {
         event.ruleText = "every " + intervalText + " years ";

@@ -12,6 +12,7 @@
 #include "kelvor/rules.h"
 #include "kelvor/tokens.h"
 #include "kelvor/trace_log.h"
+#include "platform/ascii.h"
 
 namespace kelvor {
 
@@ -251,7 +252,7 @@ void ParseRulesV2(KelvorState& state) {
         const std::size_t equals = part.find('=');
         // A part without "=" repeats the part before it.
         if (equals != std::string::npos) {
-            key = UpperCased(std::string_view(part).substr(0, equals));
+            key = ascii::UpperCased(std::string_view(part).substr(0, equals));
             value = part.substr(equals + 1, kMaxValueLength);
         }
         HandlePart(state, key, value, words);

@@ -6,6 +6,7 @@
 
 #include "kelvor/kelvor_state.h"
 #include "kelvor/trace_log.h"
+#include "platform/ascii.h"
 
 namespace kelvor {
 
@@ -34,21 +35,6 @@ constexpr std::array<LabelKey, 19> kLabelKeys{{
     {"attendees=", &ReportLabels::attendees}, {"role=", &ReportLabels::role},
     {"name=", &ReportLabels::name},
 }};
-
-bool IsBlankOrControl(char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    return byte <= 0x20 || byte == 0x7F;
-}
-
-std::string TrimBlanksAndControls(std::string_view text) {
-    while (!text.empty() && IsBlankOrControl(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsBlankOrControl(text.back())) {
-        text.remove_suffix(1);
-    }
-    return std::string(text);
-}
 
 // Stores the characters after the key, at most length of them, untrimmed; false when the line
 // does not start with the key.
@@ -94,8 +80,8 @@ void ApplySettingsLine(KelvorState& state, const std::string& line) {
     }
     for (const LabelKey& entry : kLabelKeys) {
         if (text.starts_with(entry.key)) {
-            settings.labels.*entry.label =
-                TrimBlanksAndControls(text.substr(entry.key.size(), kLabelLength));
+            settings.labels.*entry.label = std::string(
+                ascii::TrimSpacesAndControls(text.substr(entry.key.size(), kLabelLength)));
             return;
         }
     }

@@ -15,6 +15,7 @@
 #include "kelvor/settings_file.h"
 #include "kelvor/trace_log.h"
 #include "kelvor/zones.h"
+#include "platform/ascii.h"
 #include "platform/text_file_reader.h"
 
 namespace kelvor {
@@ -27,13 +28,6 @@ constexpr unsigned kPrivateFolderMode = 0700;
 constexpr unsigned kWhite = 0xFFFFFF;
 constexpr const char* kDefaultErrorCaption = "Kelvor";
 constexpr const char* kNewMailKey = "\\Software\\Pegasus Mail\\NewMail";
-
-std::string LowerCase(std::string text) {
-    for (char& c : text) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return text;
-}
 
 bool IsSet(const std::optional<std::string>& value) {
     return value && !value->empty();
@@ -107,7 +101,7 @@ bool SettleWorkingFolder(KelvorState& state) {
     if (value.size() > kAppdataValueLength) {
         value.resize(kAppdataValueLength);
     }
-    const auto position = LowerCase(value).find(kAppdata);
+    const auto position = ascii::LowerCased(value).find(kAppdata);
     if (position != std::string::npos) {
         const char separator = state.platform.files.separator();
         const std::string localTemp = std::string("local") + separator + "temp";

@@ -12,32 +12,12 @@
 #include "kelvor/trace_log.h"
 #include "kelvor/zone_names.h"
 #include "kelvor/zones.h"
+#include "platform/ascii.h"
 #include "platform/text_file_reader.h"
 
 namespace kelvor {
 
 namespace {
-
-// ASCII letters only, by table: the zone table is plain 8-bit text, and the locale's toupper
-// per character was most of a lookup's cost.
-constexpr std::array<char, 256> kUpper = [] {
-    std::array<char, 256> table{};
-    for (int c = 0; c < 256; ++c) {
-        table[c] = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
-    }
-    return table;
-}();
-
-void UpperCaseInPlace(std::string& text) {
-    for (char& c : text) {
-        c = kUpper[static_cast<unsigned char>(c)];
-    }
-}
-
-std::string UpperCase(std::string text) {
-    UpperCaseInPlace(text);
-    return text;
-}
 
 std::string ZoneTablePath(const KelvorState& state) {
     return state.pathIn(state.folders.program, "kelvortz.txt");
@@ -90,7 +70,7 @@ const ZoneTableCopy& ZoneTable(KelvorState& state) {
             break;  // the table ends at its first empty line
         }
         if (line[0] != '*') {
-            UpperCaseInPlace(line);
+            ascii::UpperCaseInPlace(line);
             table.lines.push_back(std::move(line));
         }
     }
@@ -183,7 +163,7 @@ void LookUpConfiguredZone(KelvorState& state, const std::string& zoneName) {
         if (raw[0] == '*') {
             continue;
         }
-        std::string text = UpperCase(raw);
+        std::string text = ascii::UpperCased(raw);
         std::replace(text.begin(), text.end(), '_', ' ');
         LogTraced(state, "Looking for: " + text);
         if (text.compare(0, zoneName.size(), zoneName) != 0) {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "fakes/fake_platform.h"
+#include "fakes/platform/fake_platform.h"
 #include "kelvor/kelvor_state.h"
 #include "kelvor/recording_display.h"
 

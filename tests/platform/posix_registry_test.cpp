@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "fakes/fake_platform.h"
+#include "fakes/platform/fake_platform.h"
 #include "platform/posix/posix_file_system.h"
 #include "platform/temp_folder.h"
 

@@ -3,6 +3,8 @@
 #include <cctype>
 #include <utility>
 
+#include "platform/ascii.h"
+
 namespace kelvor::platform {
 
 namespace {
@@ -12,11 +14,7 @@ std::string NormalKey(std::string_view key) {
     while (!key.empty() && key.front() == '\\') {
         key.remove_prefix(1);
     }
-    std::string normal(key);
-    for (char& c : normal) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return normal;
+    return ascii::LowerCased(key);
 }
 
 bool IsSet(const std::optional<std::string>& value) {

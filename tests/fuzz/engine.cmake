@@ -1,0 +1,2 @@
+# The display engine's fuzz targets (see CMakeLists.txt here).
+kelvor_fuzz_target(style_sheet kelvor_engine)
