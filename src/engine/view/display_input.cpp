@@ -290,6 +290,20 @@ void THtmlDisplay::MouseUp(MouseButton button, ShiftState shift, int x, int y) {
     FollowLink();
 }
 
+void THtmlDisplay::CopySelection() {
+    if (selStart_ < 0 || selStart_ >= selEnd_ || !CopySelectionHook) {
+        return;
+    }
+    CopySelectionHook(selStart_, selEnd_);
+}
+
+void THtmlDisplay::PrintRange(int firstPage, int lastPage) {
+    if (busy_ || !PrintRangeHook) {
+        return;
+    }
+    PrintRangeHook(firstPage, lastPage);
+}
+
 bool THtmlDisplay::IsWordCharacter(char16_t c) const {
     return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') ||
            c >= 192;

@@ -34,8 +34,8 @@ int THtmlDisplay::AvailableHeight() const {
     return std::max(0, height_ - border);
 }
 
-DocumentExtent THtmlDisplay::LayOutAt(int width) {
-    DocumentExtent extent = document_->layout(std::max(0, width), AvailableHeight());
+ViewExtent THtmlDisplay::LayOutAt(int width) {
+    ViewExtent extent = document_->layout(std::max(0, width), AvailableHeight());
     extent.height = std::max(0, extent.height);
     extent.width = std::clamp(extent.width, 0, kWidestDocument);
     return extent;
@@ -45,11 +45,11 @@ void THtmlDisplay::LayOut() {
     const int full = AvailableWidth();
     const int narrow = std::max(0, full - host_.verticalBarWidth());
     // Does the page fit the height, with room for a horizontal bar when it needs one?
-    auto fits = [&](const DocumentExtent& extent, int width) {
+    auto fits = [&](const ViewExtent& extent, int width) {
         const bool horizontal = AllowsHorizontal(scrollBars_) && extent.width > width;
         return extent.height <= AvailableHeight() - (horizontal ? host_.horizontalBarHeight() : 0);
     };
-    DocumentExtent extent;
+    ViewExtent extent;
     if (!AllowsVertical(scrollBars_)) {
         extent = LayOutAt(full);
     } else if ((options_ & doShowVScroll) != 0 || documentSource_.size() > kLongSource) {

@@ -215,6 +215,15 @@ class THtmlDisplay {
     int PanelHeight() const { return geometry_.panel.height(); }
     ViewDocument& Document() { return *document_; }
 
+    // Copies the selection (nothing without one) and prints pages of the shown document
+    // through the hooks below; printing is ignored while busy.
+    void CopySelection();
+    void PrintRange(int firstPage, int lastPage);
+    // The selection's text and printing are done elsewhere: they are handed the selection
+    // (document positions, end exclusive) or the page range.
+    std::function<void(int start, int end)> CopySelectionHook;
+    std::function<void(int firstPage, int lastPage)> PrintRangeHook;
+
     // Marks a text (a file name, with "#" and an anchor when it has one) visited.
     void MarkVisited(const std::string& text);
     // The document asks for a link or form control to be brought into view.
@@ -275,7 +284,7 @@ class THtmlDisplay {
 
     // Layout and scrolling (display_layout.cpp).
     void LayOut();
-    DocumentExtent LayOutAt(int width);
+    ViewExtent LayOutAt(int width);
     // Decides the bars and places the panel; `hideAll` for a blank page.
     void PlaceBars(bool hideAll = false);
     void ApplyVerticalPosition(int position, bool force = false);

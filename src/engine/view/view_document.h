@@ -42,7 +42,7 @@ struct DocumentTexts {
 };
 
 // The laid-out size of a document.
-struct DocumentExtent {
+struct ViewExtent {
     int height = 0;
     int width = 0;  // widest line
 };
@@ -94,7 +94,7 @@ class ViewDocument {
     virtual DocumentTexts texts() const = 0;
 
     // Lays the document out for a client area of this width and height.
-    virtual DocumentExtent layout(int width, int height) = 0;
+    virtual ViewExtent layout(int width, int height) = 0;
     // The scroll offsets in force for painting, hit testing and the document's own controls.
     virtual void setOffset(int x, int y) = 0;
     // Paints the part of the client area inside `clip` (client coordinates) at the offsets last

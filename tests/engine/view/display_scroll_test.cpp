@@ -37,7 +37,7 @@ TEST_F(DisplayTest, ADocumentJustTallerThanTheViewIsLaidOutAgainBesideTheBar) {
 }
 
 TEST_F(DisplayTest, ADocumentThatFitsOnlyBesideTheBarIsLaidOutAtMostThreeTimes) {
-    doc->extentAt = [](int width) { return engine::DocumentExtent{width == 298 ? 250 : 150, 200}; };
+    doc->extentAt = [](int width) { return engine::ViewExtent{width == 298 ? 250 : 150, 200}; };
     doc->layoutWidths.clear();
     Show("/docs/a.htm", "x");
     EXPECT_EQ(doc->layoutWidths, (std::vector<int>{298, 282, 298}));

@@ -96,7 +96,7 @@ void FakeDocument::readPlainText(const std::string& source) {
     }
 }
 
-engine::DocumentExtent FakeDocument::layout(int width, int) {
+engine::ViewExtent FakeDocument::layout(int width, int) {
     layoutWidths.push_back(width);
     int y = 0;
     int widest = 0;

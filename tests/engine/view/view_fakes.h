@@ -62,14 +62,14 @@ class FakeDocument : public engine::ViewDocument {
     bool fixedBackground = false;
     int em = 16;
     // When set, layout answers this instead of the lines' sum (height and widest line).
-    std::function<engine::DocumentExtent(int width)> extentAt;
+    std::function<engine::ViewExtent(int width)> extentAt;
     int focusedLinkId = -1;
 
     void clear(const engine::ViewDefaults& newDefaults) override;
     void readHtml(const std::string& source, const engine::ReadHooks& hooks) override;
     void readPlainText(const std::string& source) override;
     engine::DocumentTexts texts() const override { return documentTexts; }
-    engine::DocumentExtent layout(int width, int height) override;
+    engine::ViewExtent layout(int width, int height) override;
     void setOffset(int x, int y) override {
         offsetX = x;
         offsetY = y;
