@@ -174,6 +174,14 @@ void THtmlDisplay::ClearHistory() {
     }
 }
 
+void THtmlDisplay::FormSubmitted(FormSubmission submission) {
+    host_.post([this, submission = std::move(submission)] {
+        if (OnFormSubmit) {
+            OnFormSubmit(submission);
+        }
+    });
+}
+
 void THtmlDisplay::MakeControlVisible(int top) {
     const int height = PanelHeight();
     if (top >= verticalPosition_ && top <= verticalPosition_ + height - kControlMargin) {

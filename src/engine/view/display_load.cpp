@@ -180,6 +180,7 @@ void THtmlDisplay::LoadFile(const std::string& path, FileMode mode, std::uint64_
             OnParseEnd();
         }
         LayOut();
+        host_.setPanelColour(document_->background());
 
         MarkVisitedLinks();
         const bool atAnchor = !anchor.empty() && GoToAnchor(anchor);
@@ -236,6 +237,7 @@ void THtmlDisplay::ClearDocument() {
     document_->setOffset(0, 0);
     // Both bars go, whatever the options: a blank page has nothing to scroll.
     PlaceBars(true);
+    host_.setPanelColour(document_->background());
     host_.invalidate(std::nullopt);
 }
 

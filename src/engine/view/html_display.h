@@ -76,6 +76,15 @@ struct HistoryEntry {
     THistoryPosition position;
 };
 
+// A form the document reports as submitted.
+struct FormSubmission {
+    std::string action;
+    std::string target;
+    std::string encType;
+    std::string method;
+    std::vector<std::string> results;
+};
+
 // What OnRightClick tells.
 struct RightClickParameters {
     bool overImage = false;
@@ -224,6 +233,10 @@ class THtmlDisplay {
     std::function<void(int start, int end)> CopySelectionHook;
     std::function<void(int firstPage, int lastPage)> PrintRangeHook;
 
+    // The document reports a submitted form; OnFormSubmit hears of it once the form's own
+    // handling has returned.
+    void FormSubmitted(FormSubmission submission);
+
     // Marks a text (a file name, with "#" and an anchor when it has one) visited.
     void MarkVisited(const std::string& text);
     // The document asks for a link or form control to be brought into view.
@@ -248,6 +261,7 @@ class THtmlDisplay {
     std::function<void(ShiftState shift, int x, int y)> OnImageOver;
     std::function<void(const RightClickParameters& parameters)> OnRightClick;
     std::function<void(MouseButton button, ShiftState shift, int x, int y)> OnMouseDouble;
+    std::function<void(const FormSubmission& submission)> OnFormSubmit;
     // Returns true when it handled the wheel itself.
     std::function<bool(int delta, ShiftState shift)> OnMouseWheel;
 

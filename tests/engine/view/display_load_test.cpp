@@ -220,6 +220,27 @@ TEST_F(DisplayTest, AMetaRefreshIsReportedAfterTheLoad) {
     EXPECT_EQ(display->MetaRefreshDelay(), 0);
 }
 
+TEST_F(DisplayTest, TheBackgroundGoesToThePanelButNotWhileBusy) {
+    display->SetDefBackground(0x00FFFF);
+    EXPECT_EQ(host.panelColour, 0x00FFFFu);
+    EXPECT_EQ(doc->background(), 0x00FFFFu);
+    display->OnParseEnd = [&] { display->SetDefBackground(0x123456); };
+    Show("/docs/a.htm", "x");
+    EXPECT_EQ(display->DefBackground(), 0x00FFFFu);
+    EXPECT_EQ(doc->defaults.background, 0x00FFFFu);
+}
+
+TEST_F(DisplayTest, AFormSubmissionIsDeliveredAfterTheFormsHandling) {
+    std::vector<std::string> submitted;
+    display->OnFormSubmit = [&](const engine::FormSubmission& form) {
+        submitted.push_back(form.action + " " + form.method + " " + form.results.at(0));
+    };
+    display->FormSubmitted({"/cgi/go", "", "", "post", {"a=1"}});
+    EXPECT_TRUE(submitted.empty());
+    host.runPosted();
+    EXPECT_EQ(submitted, (std::vector<std::string>{"/cgi/go post a=1"}));
+}
+
 TEST(DisplayFiles, LinkedFilesAreReadOnlyWhenRegularAndAtMostSixteenMegabytes) {
     FakeFileSystem files;
     files.addFile("/docs/small.css", "p {}");
