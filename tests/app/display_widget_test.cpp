@@ -19,13 +19,15 @@
 namespace kelvor {
 namespace {
 
+// One application for the whole test program. It is never destroyed: taking it down among the
+// program's static objects at exit crashes inside Qt.
 QApplication& Application() {
     static int argc = 1;
     static char name[] = "kelvor_app_tests";
     static char* argv[] = {name, nullptr};
-    static std::unique_ptr<QApplication> app = [] {
+    static QApplication* app = [] {
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        return std::make_unique<QApplication>(argc, argv);
+        return new QApplication(argc, argv);
     }();
     return *app;
 }
