@@ -24,6 +24,17 @@ TEST_F(InlineRules, OverlappingStylesEndWhereTheirEndTagsAre) {
     EXPECT_FALSE(Italic(s, 3));
 }
 
+TEST_F(InlineRules, EntriesAboveAPoppedOneKeepTheirOwnValues) {
+    // FONT's colour is its own value: it stays when the entry is worked out again under a new
+    // parent, while what it took from the removed B goes.
+    Read("<b>a<font color=red>b</b>c</font>d");
+    const TSection& s = Section(0);
+    EXPECT_TRUE(Bold(s, 1));
+    EXPECT_FALSE(Bold(s, 2));
+    EXPECT_EQ(RunAt(s, 2).font.description.colour & 0xFFFFFF, 0x0000FFu);
+    EXPECT_EQ(RunAt(s, 3).font.description.colour, RunAt(s, 0).font.description.colour);
+}
+
 TEST_F(InlineRules, UnmatchedEndTagsDoNothing) {
     Read("a</b></i><u>b</span>c</u>d");
     const TSection& s = Section(0);
