@@ -31,6 +31,23 @@ FirstLineIndent IndentOf(const TProperties& properties) {
     return indent;
 }
 
+// Elements whose background is painted as a box: text inside them keeps a clear ground. Only
+// inline elements lend their background to their text.
+bool IsBlockTag(std::string_view tag) {
+    static constexpr std::string_view kBlocks[] = {
+        "address", "blockquote", "body", "caption", "center", "dd",    "default", "dir",
+        "div",     "dl",         "dt",   "form",    "h1",     "h2",    "h3",      "h4",
+        "h5",      "h6",         "hr",   "li",      "menu",   "ol",    "p",       "pre",
+        "table",   "td",         "th",   "tr",      "ul",     "tbody", "thead",   "tfoot",
+    };
+    const std::string lower = ascii::LowerCased(tag);
+    for (std::string_view block : kBlocks) {
+        if (lower == block)
+            return true;
+    }
+    return false;
+}
+
 bool SameLook(const TFontRun& a, const TFontRun& b) {
     return a.font.fontId == b.font.fontId &&
            a.font.description.colour == b.font.description.colour && a.link == b.link &&
@@ -57,6 +74,7 @@ TSection::TSection(TDocument& document, const TProperties& properties) : TFlowIt
         align = TextAlignment::left;
     firstIndent = IndentOf(properties);
     lineHeight = properties.font().lineHeight;
+    hidden = properties.visibility() == kVisibilityHidden;
     changeFont(properties);
     document.setBuildingSection(this);
     for (const TDocument::OpenInlineBorder& border : document.openInlineBorders())
@@ -80,7 +98,8 @@ void TSection::changeFont(const TProperties& properties) {
             link->fonts = *properties.linkFonts();
     }
     run.title = properties.propTitle;
-    run.background = properties.backgroundColour();
+    if (!IsBlockTag(properties.propTag))
+        run.background = properties.backgroundColour();
     run.verticalAlign = VerticalAlignNumber(properties.text(VerticalAlign));
     if (!runs.empty() && runs.back().start == run.start) {
         runs.pop_back();
