@@ -41,6 +41,10 @@ TEST_F(RunPainting, LinkColoursFollowTheLinksState) {
     doc.hasHoverColours = true;
     doc.styleList().setLinkColour("hover", 0x00FF00);
     EXPECT_EQ(paintItems(), (Lines{"text 10 20 16 #0000ff \"here\""}));
+    // The link with the keyboard focus gets a frame over its text's cell.
+    doc.focusedLink = &link;
+    EXPECT_EQ(paintItems(),
+              (Lines{"text 10 20 16 #0000ff \"here\"", "frame 10 5 32 19 #0000ff 1"}));
 }
 
 TEST_F(RunPainting, SelectedTextIsDrawnInverted) {
