@@ -282,23 +282,32 @@ void TSection::close() {
             box.end = static_cast<int>(text.size());
     }
 
+    // Each rule marks what it removes; the text is compacted only after a rule that found
+    // something.
     std::vector<char> remove(text.size(), 0);
+    bool found = false;
+    const auto mark = [&](std::size_t i) {
+        remove[i] = 1;
+        found = true;
+    };
     const auto apply = [&]() {
-        if (std::find(remove.begin(), remove.end(), 1) != remove.end())
+        if (found) {
             removeCharacters(remove);
-        remove.assign(text.size(), 0);
+            remove.assign(text.size(), 0);
+            found = false;
+        }
     };
 
     // Leading spaces.
     for (std::size_t i = 0; i < text.size() && text[i] == kSpace; ++i)
-        remove[i] = 1;
+        mark(i);
     apply();
 
     // Soft hyphens leave a break point of class "s" on the character before them.
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] != kSoftHyphen)
             continue;
-        remove[i] = 1;
+        mark(i);
         std::size_t before = i;
         while (before > 0 && text[before - 1] == kSoftHyphen)
             --before;
@@ -310,7 +319,7 @@ void TSection::close() {
     // One space of each run of spaces.
     for (std::size_t i = 1; i < text.size(); ++i) {
         if (text[i] == kSpace && text[i - 1] == kSpace)
-            remove[i] = 1;
+            mark(i);
     }
     apply();
 
@@ -318,7 +327,7 @@ void TSection::close() {
     for (const auto& object : objects) {
         const std::size_t after = static_cast<std::size_t>(object->charIndex) + 1;
         if (object->isFloating() && after < text.size() && text[after] == kSpace)
-            remove[after] = 1;
+            mark(after);
     }
     apply();
 
@@ -328,18 +337,18 @@ void TSection::close() {
             continue;
         if ((i > 0 && text[i - 1] == kBreakMark) ||
             (i + 1 < text.size() && text[i + 1] == kBreakMark)) {
-            remove[i] = 1;
+            mark(i);
         }
     }
     apply();
 
     // A BR mark that ends the text (unless it is all there is), then a trailing space.
     if (text.size() > 1 && text.back() == kBreakMark) {
-        remove.back() = 1;
+        mark(text.size() - 1);
         apply();
     }
     if (!text.empty() && text.back() == kSpace) {
-        remove.back() = 1;
+        mark(text.size() - 1);
         apply();
     }
 

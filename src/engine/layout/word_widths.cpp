@@ -11,13 +11,12 @@ int WordWidthCache::width(const TDocFont& font, std::u16string_view word) {
     if (id >= byFont_.size())
         byFont_.resize(id + 1);
     auto& words = byFont_[id];
-    const std::u16string key(word);
-    const auto found = words.find(key);
+    const auto found = words.find(word);
     if (found != words.end())
         return found->second;
     const int measured = font.font->textWidth(word);
     if (words.size() < kMaxWordsPerFont)
-        words.emplace(key, measured);
+        words.emplace(std::u16string(word), measured);
     return measured;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -22,7 +23,15 @@ class WordWidthCache {
     static constexpr std::size_t kMaxKeptLength = 32;
 
   private:
-    std::vector<std::unordered_map<std::u16string, int>> byFont_;
+    // Looked up by view, so that a word already kept costs no copy.
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::u16string_view word) const {
+            return std::hash<std::u16string_view>()(word);
+        }
+    };
+    using Words = std::unordered_map<std::u16string, int, Hash, std::equal_to<>>;
+    std::vector<Words> byFont_;
 };
 
 }  // namespace kelvor::engine
