@@ -155,9 +155,9 @@ int TBlock::layout(LayoutContext& context, int x, int availableWidth, int availa
     } else if (positioning == Positioning::absolute && !isBody()) {
         height = 0;
     } else {
-        height = marginEdge - shiftY - top;
+        height = Saturated(static_cast<long long>(marginEdge) - shiftY - top);
     }
-    drawHeight = drawBottom - top;
+    drawHeight = Saturated(static_cast<long long>(drawBottom) - top);
     neededWidth =
         (widthSet ? width : contentNeeded) + marginLeft + marginRight + insideLeft + insideRight;
     if (isBody())

@@ -4,6 +4,7 @@
 
 #include "engine/document/block.h"
 #include "engine/document/flow_cell.h"
+#include "engine/document/limits.h"
 #include "engine/layout/indent_map.h"
 #include "engine/layout/layout_context.h"
 
@@ -23,11 +24,12 @@ int TFlowCell::layout(LayoutContext& context, int x, int width, int availableHei
         const int itemHeight = item->layout(context, x, width, availableHeight, map, next, needed);
         neededWidth = std::max(neededWidth, needed);
         const auto* block = dynamic_cast<const TBlock*>(item.get());
+        const int itemBottom = Saturated(static_cast<long long>(next) + itemHeight);
         if (block == nullptr || !block->isAbsolute())
-            bottom = std::max(bottom, next + itemHeight);
+            bottom = std::max(bottom, itemBottom);
         drawTop = std::min(drawTop, item->drawTop);
         drawBottom = std::max(drawBottom, item->drawBottom);
-        next += itemHeight;
+        next = itemBottom;
     }
     height = next - y;
     this->neededWidth = neededWidth;

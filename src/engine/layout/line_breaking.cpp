@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "engine/document/document.h"
+#include "engine/document/limits.h"
 #include "engine/document/section.h"
 #include "engine/layout/indent_map.h"
 #include "engine/layout/layout_context.h"
@@ -39,12 +40,12 @@ class LineBreaker {
         const auto& pieces = section_.pieces;
         const int count = static_cast<int>(pieces.size());
         Fit best;
-        int used = 0;   // with the spaces after the last word
-        int drawn = 0;  // without them
+        long long used = 0;   // with the spaces after the last word
+        long long drawn = 0;  // without them
         for (int p = first; p < count; ++p) {
             const TextPiece& piece = pieces[static_cast<std::size_t>(p)];
             if (piece.kind == TextPiece::Kind::breakMark) {
-                return Fit{p + 1, drawn, false, true, -1};
+                return Fit{p + 1, Saturated(drawn), false, true, -1};
             }
             if (isFloat(piece)) {
                 if (!floatPlaced(piece.object)) {
@@ -54,16 +55,16 @@ class LineBreaker {
                 }
                 used += piece.spaceWidth;
                 if (piece.breakAfter && p > first)
-                    best = Fit{p + 1, drawn, false, false, -1};
+                    best = Fit{p + 1, Saturated(drawn), false, false, -1};
                 continue;
             }
             if (piece.wordLength == 0) {  // spaces only: they never overflow a line
                 used += piece.spaceWidth;
                 if (piece.breakAfter)
-                    best = Fit{p + 1, drawn, false, false, -1};
+                    best = Fit{p + 1, Saturated(drawn), false, false, -1};
                 continue;
             }
-            const int need = used + piece.width;
+            const long long need = used + piece.width;
             if (need > room)
                 return best;
             drawn = need;
@@ -71,35 +72,35 @@ class LineBreaker {
             if (piece.breakAfter) {
                 if (piece.hyphenWidth > 0) {
                     if (need + piece.hyphenWidth <= room)
-                        best = Fit{p + 1, need + piece.hyphenWidth, true, false, -1};
+                        best = Fit{p + 1, Saturated(need + piece.hyphenWidth), true, false, -1};
                 } else {
-                    best = Fit{p + 1, drawn, false, false, -1};
+                    best = Fit{p + 1, Saturated(drawn), false, false, -1};
                 }
             }
         }
-        return Fit{count, drawn, false, false, -1};
+        return Fit{count, Saturated(drawn), false, false, -1};
     }
 
     // A word longer than the line: it runs to the next break point after it.
     Fit whole(int first) const {
         const auto& pieces = section_.pieces;
         const int count = static_cast<int>(pieces.size());
-        int used = 0;
-        int drawn = 0;
+        long long used = 0;
+        long long drawn = 0;
         for (int p = first; p < count; ++p) {
             const TextPiece& piece = pieces[static_cast<std::size_t>(p)];
             if (piece.kind == TextPiece::Kind::breakMark)
-                return Fit{p + 1, drawn, false, true, -1};
+                return Fit{p + 1, Saturated(drawn), false, true, -1};
             if (piece.wordLength > 0 && !isFloat(piece))
                 drawn = used + piece.width;
             used += (isFloat(piece) ? 0 : piece.width) + piece.spaceWidth;
             if (piece.breakAfter) {
                 if (piece.hyphenWidth > 0)
-                    return Fit{p + 1, drawn + piece.hyphenWidth, true, false, -1};
-                return Fit{p + 1, drawn, false, false, -1};
+                    return Fit{p + 1, Saturated(drawn + piece.hyphenWidth), true, false, -1};
+                return Fit{p + 1, Saturated(drawn), false, false, -1};
             }
         }
-        return Fit{count, drawn, false, false, -1};
+        return Fit{count, Saturated(drawn), false, false, -1};
     }
 
     // Without wrapping, a line runs to a BR mark or the end.
@@ -147,17 +148,17 @@ class LineBreaker {
     Fit toBreakMark(int first) const {
         const auto& pieces = section_.pieces;
         const int count = static_cast<int>(pieces.size());
-        int used = 0;
-        int drawn = 0;
+        long long used = 0;
+        long long drawn = 0;
         for (int p = first; p < count; ++p) {
             const TextPiece& piece = pieces[static_cast<std::size_t>(p)];
             if (piece.kind == TextPiece::Kind::breakMark)
-                return Fit{p + 1, drawn, false, true, -1};
+                return Fit{p + 1, Saturated(drawn), false, true, -1};
             if (piece.wordLength > 0 && !isFloat(piece))
                 drawn = used + piece.width;
             used += (isFloat(piece) ? 0 : piece.width) + piece.spaceWidth;
         }
-        return Fit{count, drawn, false, false, -1};
+        return Fit{count, Saturated(drawn), false, false, -1};
     }
 
     TSection& section_;
@@ -211,7 +212,7 @@ int TSection::layout(LayoutContext& context, int x, int availableWidth, int avai
         line.descent = runs.front().font.metrics.descent;
         line.indent = map.leftIndent(lineY) - x;
         lines.push_back(line);
-        lineY += line.height();
+        lineY = Saturated(static_cast<long long>(lineY) + line.height());
     }
 
     LineBreaker breaker(*this, map);
@@ -228,7 +229,8 @@ int TSection::layout(LayoutContext& context, int x, int availableWidth, int avai
                           align == TextAlignment::none)
                 ? firstIndent
                 : 0;
-        const int room = std::min(right, x + availableWidth) - left - indent;
+        const int room =
+            Saturated(static_cast<long long>(std::min(right, x + availableWidth)) - left - indent);
         Fit fit = wrap ? breaker.fit(next, room) : breaker.unwrapped(next);
         if (fit.floatToPlace >= 0) {
             breaker.placeFloat(fit.floatToPlace, lineY);
@@ -240,7 +242,7 @@ int TSection::layout(LayoutContext& context, int x, int availableWidth, int avai
             const int wider = map.nextWiderY(lineY);
             if (map.floatCovers(lineY) && wider > lineY && ++guard < 100000) {
                 lines.push_back(EmptyLine(lineY, wider - lineY));
-                lineY = wider;
+                lineY = Saturated(wider);
                 continue;
             }
             fit = breaker.whole(next);
@@ -260,8 +262,9 @@ int TSection::layout(LayoutContext& context, int x, int availableWidth, int avai
         line.y = lineY;
         FinishLine(*this, candidate, line);
         lines.push_back(line);
-        rightmost = std::max(rightmost, x + line.indent + line.drawWidth);
-        lineY += line.height();
+        rightmost = std::max(rightmost,
+                             Saturated(static_cast<long long>(x) + line.indent + line.drawWidth));
+        lineY = Saturated(static_cast<long long>(lineY) + line.height());
         floatTop = std::min(floatTop, line.y + std::min(0, line.spaceBefore));
         next = fit.end;
         firstText = false;

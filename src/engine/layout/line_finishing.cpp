@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/document/limits.h"
 #include "engine/document/section.h"
 
 namespace kelvor::engine {
@@ -170,17 +171,17 @@ void FinishLine(TSection& section, const LineCandidate& candidate, LineRec& line
             trailing += piece.spaceCount;
         }
         spaces -= trailing;
-        const int spare = candidate.right - x - width;
+        const long long spare = static_cast<long long>(candidate.right) - x - width;
         if (spaces > 0 && spare > 0) {
-            line.extra = spare;
+            line.extra = Saturated(spare);
             line.spaceCount = spaces;
         }
     }
-    line.indent = x - section.sectionX;
-    line.drawWidth = width + line.extra;
+    line.indent = Saturated(static_cast<long long>(x) - section.sectionX);
+    line.drawWidth = Saturated(static_cast<long long>(width) + line.extra);
 
     // Places of the inline objects and controls, walking the line as painting will.
-    int pen = x;
+    long long pen = x;
     int spacesSeen = 0;
     for (int p = candidate.firstPiece; p < candidate.endPiece; ++p) {
         const TextPiece& piece = pieces[static_cast<std::size_t>(p)];
@@ -189,13 +190,13 @@ void FinishLine(TSection& section, const LineCandidate& candidate, LineRec& line
             if (piece.kind == TextPiece::Kind::object && index < section.objects.size()) {
                 TFloatingObj& object = *section.objects[index];
                 if (!object.isFloating()) {
-                    object.drawX = pen + object.hspace;
+                    object.drawX = Saturated(pen + object.hspace);
                     object.drawY =
                         ObjectTop(object.align, object.outerHeight(), line) + object.vspace;
                 }
             } else if (piece.kind == TextPiece::Kind::control && index < section.controls.size()) {
                 TFormControlObj& control = *section.controls[index];
-                control.drawX = pen + control.spaceLeft;
+                control.drawX = Saturated(pen + control.spaceLeft);
                 control.drawY = ControlTop(control, line);
             }
         }

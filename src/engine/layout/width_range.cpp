@@ -25,12 +25,14 @@ WidthRange TSection::widthRange(LayoutContext& context) {
         MeasureSection(*this, context);
     WidthRange range;
     range.minimum = SizeObjects(*this, context, 0, 0);
-    int word = 0;        // the unbreakable run so far
-    int line = 0;        // the line so far (only BR marks end lines)
-    int lineSpaces = 0;  // spaces after the last word of the line, not counted unless more follows
+    long long word = 0;        // the unbreakable run so far
+    long long line = 0;        // the line so far (only BR marks end lines)
+    long long lineSpaces = 0;  // spaces after the line's last word, counted only if more follows
+    long long minimum = 0;
+    long long maximum = 0;
     for (const TextPiece& piece : pieces) {
         if (piece.kind == TextPiece::Kind::breakMark) {
-            range.maximum = std::max(range.maximum, line);
+            maximum = std::max(maximum, line);
             line = 0;
             lineSpaces = 0;
             word = 0;
@@ -45,13 +47,15 @@ WidthRange TSection::widthRange(LayoutContext& context) {
         }
         lineSpaces += piece.spaceWidth;
         word += width;
-        range.minimum = std::max(range.minimum, word + (piece.breakAfter ? piece.hyphenWidth : 0));
+        minimum = std::max(minimum, word + (piece.breakAfter ? piece.hyphenWidth : 0));
         if (piece.breakAfter)
             word = 0;
         else
             word += piece.spaceWidth;
     }
-    range.maximum = std::max(range.maximum, line);
+    maximum = std::max(maximum, line);
+    range.minimum = std::max(range.minimum, Saturated(minimum));
+    range.maximum = Saturated(maximum);
     if (!wrap) {
         range.minimum = std::min(std::max(range.minimum, range.maximum), kMaxPreformattedMinimum);
     }
@@ -87,8 +91,8 @@ WidthRange TBlock::widthRange(LayoutContext& context) {
             range.minimum = range.maximum = box.width + extra;
         } else {
             range = contentWidthRange(context);
-            range.minimum += extra;
-            range.maximum += extra;
+            range.minimum = Saturated(static_cast<long long>(range.minimum) + extra);
+            range.maximum = Saturated(static_cast<long long>(range.maximum) + extra);
         }
     }
     widths = range;

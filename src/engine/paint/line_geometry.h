@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "engine/document/limits.h"
 #include "engine/document/section.h"
 
 namespace kelvor::engine {
@@ -44,7 +45,7 @@ std::vector<LineSegment> LineSegments(const TSection& section, const LineRec& li
     std::vector<LineSegment> segments;
     const int end = DrawnEnd(section, line);
     const bool justified = line.spaceCount > 0;
-    int pen = section.sectionX + line.indent;
+    long long pen = static_cast<long long>(section.sectionX) + line.indent;
     int spacesSeen = 0;
     int run = RunAt(section, line.start);
     const int runs = static_cast<int>(section.runs.size());
@@ -62,7 +63,7 @@ std::vector<LineSegment> LineSegments(const TSection& section, const LineRec& li
             LineSegment segment;
             segment.start = i;
             segment.end = i + 1;
-            segment.x = pen;
+            segment.x = Saturated(pen);
             if (c == kObjectMark) {
                 segment.kind = LineSegment::Kind::object;
                 segment.index = FindObject(section, i);
@@ -101,7 +102,7 @@ std::vector<LineSegment> LineSegments(const TSection& section, const LineRec& li
         LineSegment segment;
         segment.start = i;
         segment.end = j;
-        segment.x = pen;
+        segment.x = Saturated(pen);
         segment.run = run;
         const TDocFont& font = section.runs[static_cast<std::size_t>(run)].font;
         segment.width = font.font

@@ -160,6 +160,16 @@ TEST_F(Blocks, DeepNestingIsLaidOutUpToTheLimit) {
     EXPECT_TRUE(paintItems().empty());
 }
 
+TEST_F(Blocks, HugeHeightsStayWithinTheCoordinateRange) {
+    for (int i = 0; i < 300; ++i) {
+        TBlock& tall = open("div", "height: 1000000px");
+        close(tall);
+    }
+    text("after");
+    // 300 million pixels do not fit: the sums stop at the largest coordinate.
+    EXPECT_EQ(layout(800).height, kMaxCoordinate);
+}
+
 TEST_F(Blocks, WidthRangesOfSectionsAndBlocks) {
     text("aaaa bb");
     auto s = section();
