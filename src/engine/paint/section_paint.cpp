@@ -22,6 +22,22 @@ bool AllSpaces(std::u16string_view text) {
 
 class LinePainter {
   public:
+    // Text on paper: black on a printer of fewer than 3 colours (white stays white) when the
+    // document asks for it; without table backgrounds, near-white text turns grey so that it
+    // shows on white paper.
+    platform::RgbColour PrintedTextColour(platform::RgbColour colour) const {
+        TDocument& document = context_.document;
+        if (document.printMonochromeBlack && document.fonts().services().bitsPerPixel() <= 1 &&
+            colour != kWhite) {
+            return 0;
+        }
+        if (!document.printTableBackground && (colour & 0xFF) >= 0xE0 &&
+            ((colour >> 8) & 0xFF) >= 0xE0) {
+            return 0xA0A0A0;
+        }
+        return colour;
+    }
+
     LinePainter(PaintContext& context, const TSection& section, const LineRec& line)
         : context_(context), section_(section), line_(line) {}
 
@@ -123,6 +139,8 @@ class LinePainter {
             baseline += run.font.emSize() / 3;
         platform::RgbColour colour = context_.colourOr(look.font.description.colour, 0);
         std::optional<platform::RgbColour> background = context_.colour(look.background);
+        if (context_.printing)
+            colour = PrintedTextColour(colour);
         if (selected) {
             const platform::RgbColour textColour = background ? *background : (colour ^ kWhite);
             background = colour;

@@ -138,6 +138,24 @@ TEST_F(RunPainting, OnlyWhatMeetsThePaintedAreaIsPainted) {
     EXPECT_EQ(Format(scrolled.calls.back()), "text 10 15 16 #000000 \"second\"");
 }
 
+TEST_F(RunPainting, PrintedTextColours) {
+    push("span", "color: #f0f0a0");
+    text("pale");
+    layout(800);
+    platform::fixed::RecordingCanvas canvas;
+    PaintContext printing(canvas, doc, platform::Rect{0, 0, 800, 29});
+    printing.printing = true;
+    doc.printTableBackground = false;
+    PaintDocument(printing);
+    EXPECT_EQ(Format(canvas.calls.back()), "text 10 20 16 #a0a0a0 \"pale\"");
+    // A printer of two colours prints everything but white in black.
+    device.bits = 1;
+    doc.printMonochromeBlack = true;
+    canvas.calls.clear();
+    PaintDocument(printing);
+    EXPECT_EQ(Format(canvas.calls.back()), "text 10 20 16 #000000 \"pale\"");
+}
+
 TEST_F(RunPainting, HiddenTextIsNotPainted) {
     push("p", "visibility: hidden");
     text("secret");
