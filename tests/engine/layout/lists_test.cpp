@@ -108,6 +108,21 @@ TEST_F(Lists, NoneDrawsNothingAndAnItemAloneGetsADiscAndAMargin) {
                      "ellipse 11 56 5 5 #000000 #000000"}));
 }
 
+TEST_F(Lists, MarkerImageEndsSixteenPixelsLeftOfTheContentOrFallsBackToTheBullet) {
+    pictures.sizes["dot.gif"] = {6, 6};
+    TBlock& ul = list("ul");
+    TListItemBlock& shown =
+        item("one", Spec(ListKind::unordered, 1), "list-style-image: url(dot.gif)");
+    endItem(shown);
+    TListItemBlock& missing =
+        item("two", Spec(ListKind::unordered, 2), "list-style-image: url(gone.gif)");
+    endItem(missing);
+    close(ul);
+    layout(800);
+    EXPECT_EQ(paintItems(), (Lines{"text 45 29 16 #000000 \"one\"", "picture 23 23 6 6",
+                                   "text 45 48 16 #000000 \"two\"", "ellipse 29 40 7 7 #000000"}));
+}
+
 TEST_F(Lists, MarkerTakesTheItemsColour) {
     TBlock& ul = list("ul", "color: #0000ff");
     TListItemBlock& one = item("one", Spec(ListKind::unordered, 1));
