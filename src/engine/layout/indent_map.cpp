@@ -6,17 +6,22 @@ namespace kelvor::engine {
 
 TIndentMap::TIndentMap(int baseX, int width) : baseX_(baseX), width_(width) {}
 
-bool TIndentMap::counts(const Record& record, int y) const {
-    return record.top <= y && y < record.bottom &&
-           (record.owner == nullptr || record.owner == currentBlock);
+const TIndentMap::BlockEdges* TIndentMap::currentEdges(int y) const {
+    // Blocks nest: the current block's edges are among the last records.
+    for (auto it = blocks_.rbegin(); it != blocks_.rend(); ++it) {
+        if (it->owner == currentBlock)
+            return it->top <= y ? &*it : nullptr;
+    }
+    return nullptr;
 }
 
 int TIndentMap::leftIndent(int y) const {
-    bool found = false;
-    int x = 0;
-    for (const Record& record : left_) {
-        if (counts(record, y)) {
-            x = found ? std::max(x, record.x) : record.x;
+    const BlockEdges* edges = currentEdges(y);
+    bool found = edges != nullptr;
+    int x = found ? edges->left : 0;
+    for (const Float& f : floats_) {
+        if (f.side == FloatSide::left && f.top <= y && y < f.bottom) {
+            x = found ? std::max(x, f.x) : f.x;
             found = true;
         }
     }
@@ -24,11 +29,12 @@ int TIndentMap::leftIndent(int y) const {
 }
 
 int TIndentMap::rightSide(int y) const {
-    bool found = false;
-    int x = 0;
-    for (const Record& record : right_) {
-        if (counts(record, y)) {
-            x = found ? std::min(x, record.x) : record.x;
+    const BlockEdges* edges = currentEdges(y);
+    bool found = edges != nullptr;
+    int x = found ? edges->right : 0;
+    for (const Float& f : floats_) {
+        if (f.side == FloatSide::right && f.top <= y && y < f.bottom) {
+            x = found ? std::min(x, f.x) : f.x;
             found = true;
         }
     }
@@ -36,24 +42,17 @@ int TIndentMap::rightSide(int y) const {
 }
 
 bool TIndentMap::floatCovers(int y) const {
-    if (floats_ == 0)
-        return false;
-    const auto covers = [&](const Record& r) {
-        return r.owner == nullptr && r.top <= y && y < r.bottom;
-    };
-    return std::any_of(left_.begin(), left_.end(), covers) ||
-           std::any_of(right_.begin(), right_.end(), covers);
+    return std::any_of(floats_.begin(), floats_.end(),
+                       [&](const Float& f) { return f.top <= y && y < f.bottom; });
 }
 
 int TIndentMap::nextWiderY(int y) const {
     int next = kFar;
     bool found = false;
-    for (const auto* list : {&left_, &right_}) {
-        for (const Record& record : *list) {
-            if (record.owner == nullptr && record.top <= y && y < record.bottom) {
-                next = std::min(next, record.bottom);
-                found = true;
-            }
+    for (const Float& f : floats_) {
+        if (f.top <= y && y < f.bottom) {
+            next = std::min(next, f.bottom);
+            found = true;
         }
     }
     return found ? next : y;
@@ -61,55 +60,53 @@ int TIndentMap::nextWiderY(int y) const {
 
 int TIndentMap::floatBottom(ClearSide side) const {
     int bottom = kNoFloat;
-    if (side == ClearSide::left || side == ClearSide::both) {
-        for (const Record& record : left_) {
-            if (record.owner == nullptr)
-                bottom = std::max(bottom, record.bottom);
-        }
-    }
-    if (side == ClearSide::right || side == ClearSide::both) {
-        for (const Record& record : right_) {
-            if (record.owner == nullptr)
-                bottom = std::max(bottom, record.bottom);
-        }
+    for (const Float& f : floats_) {
+        const bool counts = side == ClearSide::both ||
+                            (side == ClearSide::left && f.side == FloatSide::left) ||
+                            (side == ClearSide::right && f.side == FloatSide::right);
+        if (counts)
+            bottom = std::max(bottom, f.bottom);
     }
     return bottom;
 }
 
 int TIndentMap::clearY(ClearSide side, int y) const {
-    if (side == ClearSide::none || floats_ == 0)
+    if (side == ClearSide::none || floats_.empty())
         return y;
     return std::max(y, floatBottom(side));
 }
 
 int TIndentMap::addBlockIndents(const TBlock* block, int left, int right, int y) {
     const int id = nextId_++;
-    left_.push_back(Record{left, y, kFar, block, id});
-    right_.push_back(Record{right, y, kFar, block, id});
+    blocks_.push_back(BlockEdges{left, right, y, block, id});
     return id;
 }
 
 void TIndentMap::removeBlockIndents(int id) {
-    // Blocks nest, so their records are almost always the last ones.
-    for (auto* list : {&left_, &right_}) {
-        for (auto it = list->rbegin(); it != list->rend(); ++it) {
-            if (it->id == id && it->owner != nullptr) {
-                list->erase(std::next(it).base());
-                break;
-            }
+    for (auto it = blocks_.rbegin(); it != blocks_.rend(); ++it) {
+        if (it->id == id) {
+            blocks_.erase(std::next(it).base());
+            return;
         }
     }
 }
 
-void TIndentMap::addFloat(FloatSide side, int x, int y, int width, int height) {
+bool TIndentMap::addFloat(FloatSide side, int x, int y, int width, int height) {
     if (side == FloatSide::none)
-        return;
-    ++floats_;
+        return false;
+    if (floats_.size() >= kMaxFloats) {
+        std::erase_if(floats_, [&](const Float& f) {
+            return static_cast<long long>(f.bottom) + kFloatReach < y;
+        });
+        if (floats_.size() >= kMaxFloats)
+            return false;
+    }
     const int bottom = y + std::max(0, height);
     if (side == FloatSide::left)
-        left_.push_back(Record{x + std::max(0, width), y, bottom, nullptr, 0});
+        floats_.push_back(Float{side, x + std::max(0, width), y, bottom});
     else
-        right_.push_back(Record{x, y, bottom, nullptr, 0});
+        floats_.push_back(Float{side, x, y, bottom});
+    return true;
 }
 
 }  // namespace kelvor::engine

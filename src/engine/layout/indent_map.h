@@ -15,6 +15,13 @@ class TIndentMap {
   public:
     // Far beyond any document: the bottom of a record that runs on.
     static constexpr int kFar = 1 << 29;
+    static constexpr int kNoFloat = -(1 << 29);
+    // A map keeps at most this many floats: a float that would be one more is drawn where it
+    // was placed but leaves no room, so that no document makes every line look at an endless
+    // list. Floats that end this far above a new float are dropped first: nothing laid out
+    // after that new one reaches so high.
+    static constexpr std::size_t kMaxFloats = 1000;
+    static constexpr int kFloatReach = 2000000;
 
     TIndentMap(int baseX, int width);
 
@@ -35,30 +42,33 @@ class TIndentMap {
     // A block's content edges from y on; returns the id to remove them with.
     int addBlockIndents(const TBlock* block, int left, int right, int y);
     void removeBlockIndents(int id);
-    // A float of the given box (its margins included).
-    void addFloat(FloatSide side, int x, int y, int width, int height);
+    // A float of the given box (its margins included). False when the map is full.
+    bool addFloat(FloatSide side, int x, int y, int width, int height);
 
     // The block being laid out: its own edge records count, those of the blocks around it not.
     const TBlock* currentBlock = nullptr;
 
-    static constexpr int kNoFloat = -(1 << 29);
-
   private:
-    struct Record {
-        int x;
+    struct BlockEdges {
+        int left;
+        int right;
         int top;
-        int bottom;
-        const TBlock* owner;  // nullptr for a float
+        const TBlock* owner;
         int id;
     };
-    bool counts(const Record& record, int y) const;
+    struct Float {
+        FloatSide side;
+        int x;  // the edge text keeps clear of: right edge of a left float, left of a right one
+        int top;
+        int bottom;
+    };
+    const BlockEdges* currentEdges(int y) const;
 
     int baseX_;
     int width_;
-    std::vector<Record> left_;
-    std::vector<Record> right_;
+    std::vector<BlockEdges> blocks_;
+    std::vector<Float> floats_;
     int nextId_ = 1;
-    int floats_ = 0;
 };
 
 }  // namespace kelvor::engine
