@@ -80,6 +80,29 @@ TEST_F(LayoutDump, BulletOfAListItemAndItsText) {
     EXPECT_NE(out.find("text 45 29 16 #000000 \"x\"\n"), std::string::npos) << out;
 }
 
+TEST_F(LayoutDump, RomanNumbersFromTypeAndValueEndTenPixelsLeftOfTheItem) {
+    // L = 45; "i." is 16 px wide and ends at 35, so it starts at 19; VALUE 20 gives "xx." (24 px,
+    // from 11) on the next line (baseline 48). Height 14 + 2 * 19 + 14 + 5.
+    EXPECT_EQ(dump("<ol type=i><li>x<li value=20>y</ol>"),
+              "document 800 71\n"
+              "fill 0 0 800 71 #d4d0c8\n"
+              "text 45 29 16 #000000 \"x\"\n"
+              "text 19 29 16 #000000 \"i.\"\n"
+              "text 45 48 16 #000000 \"y\"\n"
+              "text 11 48 16 #000000 \"xx.\"\n");
+}
+
+TEST_F(LayoutDump, NestedListsShowDiscCircleAndSquare) {
+    // Each level indents 35 more (L = 45, 80, 115); lists inside items lose their automatic top
+    // margin, so the lines follow each other: baselines 29, 48, 67. Disc (L - 15, b - 6) 5 x 5
+    // filled; circle (L - 16, b - 8) 7 x 7 outlined; square (L - 15, b - 6) to (L - 10, b - 1).
+    const std::string out = dump("<ul><li>a<ul><li>b<ul><li>c</ul></ul></ul>");
+    EXPECT_NE(out.find("ellipse 30 23 5 5 #000000 #000000\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("ellipse 64 40 7 7 #000000\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("fill 100 61 5 5 #000000\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("text 115 67 16 #000000 \"c\"\n"), std::string::npos) << out;
+}
+
 TEST_F(LayoutDump, BreakMarkIsNeverDrawn) {
     // Each BR ends its line: baselines 5 + 15 = 20 and 20 + 19 = 39.
     EXPECT_EQ(dump("a<br>b"),
