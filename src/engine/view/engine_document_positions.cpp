@@ -75,18 +75,30 @@ int EngineDocument::positionAt(int x, int y) {
             if (segment.kind != LineSegment::Kind::text)
                 return section.positions[static_cast<std::size_t>(segment.start)];
             // Characters are measured from the piece's start, so kerning and justification of
-            // the piece as a whole are kept.
-            const platform::Font& font =
-                *section.runs[static_cast<std::size_t>(segment.run)].font.font;
+            // the piece as a whole are kept; the prefix widths grow with their length, so the
+            // first prefix that reaches past x is found by halving (a preformatted line may
+            // hold a megabyte).
+            const auto& fontPointer = section.runs[static_cast<std::size_t>(segment.run)].font.font;
+            if (fontPointer == nullptr)
+                return section.positions[static_cast<std::size_t>(segment.start)];
+            const platform::Font& font = *fontPointer;
             const std::u16string_view text(section.text);
-            for (int i = segment.start; i < segment.end; ++i) {
-                const int right = segment.x + font.textWidth(text.substr(
-                                                  static_cast<std::size_t>(segment.start),
-                                                  static_cast<std::size_t>(i + 1 - segment.start)));
-                if (x < right)
-                    return section.positions[static_cast<std::size_t>(i)];
+            const auto reaches = [&](int i) {
+                const auto count = static_cast<std::size_t>(i + 1 - segment.start);
+                return segment.x + static_cast<long long>(font.textWidth(text.substr(
+                                       static_cast<std::size_t>(segment.start), count))) >
+                       x;
+            };
+            int low = segment.start;
+            int high = segment.end - 1;
+            while (low < high) {
+                const int mid = low + (high - low) / 2;
+                if (reaches(mid))
+                    high = mid;
+                else
+                    low = mid + 1;
             }
-            return section.positions[static_cast<std::size_t>(segment.end - 1)];
+            return section.positions[static_cast<std::size_t>(low)];
         }
     }
     return -1;

@@ -134,6 +134,15 @@ TEST_F(EngineDocumentTest, CharacterPositionsAndSelection) {
     EXPECT_EQ(document.document().selectionStart, -1);
 }
 
+TEST_F(EngineDocumentTest, CharacterUnderThePointOnAVeryLongPreformattedLine) {
+    // 10-pt Courier: characters 6 wide. Character k of the line (source position 5 + k) starts
+    // at 10 + 6k; the line is at the body's top, Y 5 to 20.
+    load("<pre>" + std::string(100000, 'a') + "</pre>");
+    EXPECT_EQ(document.positionAt(10 + 6 * 70000 + 2, 10), 5 + 70000);
+    EXPECT_EQ(document.positionAt(10 + 6 * 99999 + 5, 10), 5 + 99999);
+    EXPECT_EQ(document.positionAt(10, 10), 5);
+}
+
 TEST_F(EngineDocumentTest, TabWalksTheLinksAndThenLeavesThem) {
     // The second link has a TABINDEX, so it comes first; then the first in document order.
     load("<p>A</p><p><a href=\"a.htm\">a</a> <a href=\"b.htm\" tabindex=1>b</a></p>");
