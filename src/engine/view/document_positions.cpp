@@ -152,13 +152,19 @@ int DocumentPositions::characterUnder(const TSection& section, const LineRec& li
     }
     // The smallest prefix wider than the distance from the piece's start ends at the
     // character under x; prefixes are measured whole so that the answer matches the drawing.
+    // The prefix is found by doubling first, so that a point near the start of a long piece
+    // (a preformatted line of a megabyte) measures only the characters before it.
     const std::u16string_view text =
         std::u16string_view(section.text)
             .substr(static_cast<std::size_t>(segment.start),
                     static_cast<std::size_t>(segment.end - segment.start));
     const int distance = x - segment.x;
     std::size_t low = 1;
-    std::size_t high = text.size();
+    std::size_t high = 1;
+    while (high < text.size() && font->textWidth(text.substr(0, high)) <= distance) {
+        low = high + 1;
+        high = std::min(text.size(), high * 2);
+    }
     while (low < high) {
         const std::size_t middle = low + (high - low) / 2;
         if (font->textWidth(text.substr(0, middle)) > distance) {

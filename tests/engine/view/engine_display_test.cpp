@@ -81,18 +81,21 @@ TEST_F(EngineDisplayTest, AColouredBlockIsFilledAtItsPlaceInTheScrolledView) {
     ASSERT_EQ(display->PanelWidth(), 282);
     EXPECT_TRUE(Only(PaintPanel(), Call::fillRect).size() == 1u);  // the block is below the view
 
-    display->SetVerticalPosition(200);
+    // Scrolling stops at 360 - 198 = 162.
+    display->SetVerticalPosition(400);
+    EXPECT_EQ(display->VerticalPosition(), 162);
+    display->SetVerticalPosition(150);
     const auto calls = PaintPanel({0, 100, 282, 198});
     const auto fills = Only(calls, Call::fillRect);
     ASSERT_EQ(fills.size(), 2u);
     EXPECT_EQ(fills[0].rect, (platform::Rect{0, 100, 282, 198}));
     EXPECT_EQ(fills[0].colour, kButtonFace);
-    // The block runs from 305 to 355 in the page: 105 to 155 in the view.
-    EXPECT_EQ(fills[1].rect, (platform::Rect{10, 105, 272, 155}));
+    // The block runs from 305 to 355 in the page: 155 to 205 in the view.
+    EXPECT_EQ(fills[1].rect, (platform::Rect{10, 155, 272, 205}));
     EXPECT_EQ(fills[1].colour, kRed);
     const auto b = TextCalls(calls, u"b");
     ASSERT_EQ(b.size(), 1u);
-    EXPECT_EQ(b[0].y, 305 + 15 - 200);
+    EXPECT_EQ(b[0].y, 305 + 15 - 150);
 }
 
 TEST_F(EngineDisplayTest, TheBodyColourIsThePageBackgroundOverTheDefault) {
