@@ -194,6 +194,25 @@ TEST_F(EngineLinks, PositionsUnderTheMouse) {
     EXPECT_EQ(doc->characterAt(-1), 0);
 }
 
+TEST_F(EngineLinks, PositionsCountTheTextOfNestedBlocksInReadingOrder) {
+    // Each section ends in one blank: "one " 0-3, "two " 4-7, "three " 8-13.
+    Show("/docs/page.htm", "<ul><li>one<li>two</ul><p>three</p>");
+    EXPECT_EQ(doc->characterAt(0), u'o');
+    EXPECT_EQ(doc->characterAt(3), u' ');
+    EXPECT_EQ(doc->characterAt(4), u't');
+    EXPECT_EQ(doc->characterAt(8), u't');
+    EXPECT_EQ(doc->characterAt(12), u'e');
+    EXPECT_EQ(doc->characterAt(14), 0);
+    // Each line is named by its first position, and found again at its top.
+    const auto second = doc->objectAt(*doc->objectTop(4));
+    ASSERT_TRUE(second.has_value());
+    EXPECT_EQ(second->index, 4);
+    EXPECT_EQ(doc->objectTop(5), doc->objectTop(4));
+    EXPECT_LT(*doc->objectTop(4), *doc->objectTop(8));
+    EXPECT_FALSE(doc->objectTop(14).has_value());
+    EXPECT_FALSE(doc->objectTop(-1).has_value());
+}
+
 TEST_F(EngineLinks, DraggingSelectsAndTheSelectionIsPaintedInverted) {
     Show("/docs/page.htm", "<p>Hello world</p>");
     display->MouseDown(engine::MouseButton::left, {}, 19, 20);  // "e"
