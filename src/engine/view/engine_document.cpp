@@ -1,20 +1,43 @@
 #include "engine/view/engine_document.h"
 
 #include <algorithm>
+#include <utility>
 
-#include "engine/document/block.h"
-#include "engine/document/section.h"
 #include "engine/layout/document_layout.h"
 #include "engine/layout/layout_context.h"
-#include "engine/paint/document_paint.h"
 #include "engine/paint/hit_test.h"
 #include "engine/paint/paint_context.h"
 #include "engine/reader/html_reader.h"
+#include "engine/view/page_background.h"
 
 namespace kelvor::engine {
 
+namespace {
+
+// The reader's hooks from the control's: linked files come only through the control's own
+// reading (its size and file-kind limits), never from a file system of the reader's.
+HtmlReaderHooks ReaderHooks(const ReadHooks& hooks) {
+    HtmlReaderHooks reader;
+    reader.meta = hooks.meta;
+    reader.link = hooks.link;
+    reader.expandName = hooks.expandName;
+    reader.expandFileName = hooks.expandName;
+    if (hooks.readLinkedFile) {
+        reader.streamRequest = hooks.readLinkedFile;
+    }
+    return reader;
+}
+
+}  // namespace
+
+EngineDocument::EngineDocument(std::unique_ptr<platform::FontServices> device,
+                               PictureSource* pictures)
+    : ownDevice_(std::move(device)), document_(*ownDevice_, pictures) {}
+
 EngineDocument::EngineDocument(platform::FontServices& device, PictureSource* pictures)
-    : document_(device, pictures), defaultBackground_(document_.background) {}
+    : document_(device, pictures) {}
+
+EngineDocument::~EngineDocument() = default;
 
 void EngineDocument::clear(const ViewDefaults& defaults) {
     DocumentDefaults documentDefaults;
@@ -22,35 +45,46 @@ void EngineDocument::clear(const ViewDefaults& defaults) {
     documentDefaults.background = defaults.background;
     documentDefaults.overLinksActive = defaults.overLinksActive;
     document_.clear(documentDefaults);
-    defaultBackground_ = defaults.background;
+    positions_.clear();
     texts_ = DocumentTexts();
-    sections_.clear();
-    lines_.clear();
+    bodyBackground_.reset();
+    backgroundPicture_.reset();
+    laidOut_ = false;
 }
 
 void EngineDocument::readHtml(const std::string& source, const ReadHooks& hooks) {
-    HtmlReaderHooks readerHooks;
-    readerHooks.meta = hooks.meta;
-    readerHooks.link = hooks.link;
-    // A linked sheet is asked for by its full name, which is also the base of its "url(" values.
-    readerHooks.expandName = hooks.expandName;
-    readerHooks.expandFileName = hooks.expandName;
-    readerHooks.streamRequest = hooks.readLinkedFile;
-    const HtmlReadResult result = ReadHtmlDocument(source, document_, readerHooks);
-    texts_ = DocumentTexts{result.title, result.base, result.baseTarget};
-    indexSections();
+    const HtmlReadResult result = ReadHtmlDocument(source, document_, ReaderHooks(hooks));
+    finishReading(result.title, result.base, result.baseTarget);
 }
 
 void EngineDocument::readPlainText(const std::string& source) {
-    ReadTextDocument(source, document_);
-    texts_ = DocumentTexts();
-    indexSections();
+    const HtmlReadResult result = ReadTextDocument(source, document_);
+    finishReading(result.title, result.base, result.baseTarget);
+}
+
+void EngineDocument::finishReading(std::string title, std::string base, std::string baseTarget) {
+    texts_ = DocumentTexts{std::move(title), std::move(base), std::move(baseTarget)};
+    positions_.index(document_);
+    laidOut_ = false;
+    // A body colour equal to the default cannot be told from none; either way the page shows
+    // that colour, and a later change of the default then changes it too.
+    if (document_.background != document_.defaults().background) {
+        bodyBackground_ = document_.background;
+    }
 }
 
 ViewExtent EngineDocument::layout(int width, int height) {
-    LayoutContext context(document_, width, height);
+    LayoutContext context(document_, std::max(0, width), std::max(0, height));
     const DocumentExtent extent = LayoutDocument(document_, context);
-    indexLines();
+    positions_.indexLines();
+    laidOut_ = true;
+    backgroundPicture_.reset();
+    if (document_.showImages && !document_.backgroundImage.empty()) {
+        PictureAnswer answer = document_.pictures().request(document_.backgroundImage);
+        if (answer.state == PictureAnswer::State::available) {
+            backgroundPicture_ = std::move(answer.picture);
+        }
+    }
     return ViewExtent{extent.height, extent.width};
 }
 
@@ -63,51 +97,107 @@ void EngineDocument::paint(platform::Canvas& canvas, const platform::Rect& clip)
     const platform::Rect area{clip.left + offsetX_, clip.top + offsetY_, clip.right + offsetX_,
                               clip.bottom + offsetY_};
     PaintContext context(canvas, document_, area, offsetX_, offsetY_);
-    PaintDocument(context);
+    PaintPageBackground(context, clip, backgroundPicture_.get(), document_.backgroundFixed);
+    // Items hold the places of their last layout; before the first there are none to draw.
+    if (laidOut_) {
+        document_.TFlowCell::paint(context, {});
+    }
 }
 
 void EngineDocument::setDefaultBackground(TColour colour) {
-    // The body's own colour stays; only a page that shows the default follows it.
-    if (document_.background == defaultBackground_)
-        document_.background = colour;
-    defaultBackground_ = colour;
+    document_.background = bodyBackground_.value_or(colour);
 }
 
+// --- Under the mouse ---
+
 DocumentHit EngineDocument::hitTest(int x, int y) {
-    // The hit test records the link under the point; the control decides about hovering.
+    DocumentHit hit;
+    if (!laidOut_) {
+        return hit;
+    }
+    // The hit test records the link under the point; which link shows the hover colour is the
+    // control's to say (setHoverLink), so what the test recorded is put back.
     TLinkTarget* const hover = document_.hoverLink;
     const HitResult result = HitTest(document_, x, y);
     document_.hoverLink = hover;
-    DocumentHit hit;
     if ((result.flags & kHitLink) != 0) {
-        hit.linkId = result.link != nullptr ? result.link->linkId : -1;
+        // A map area is a link of its own that none of the page's link ids names.
+        hit.linkId = result.link != nullptr ? result.link->linkId : linkCount();
         hit.url = result.url;
         hit.target = result.target;
     }
     hit.overImage = result.image != nullptr;
     hit.overFormImage = (result.flags & kHitControlImage) != 0;
-    hit.overText = !hit.overImage && positionAt(x, y) >= 0;
     hit.hint = result.hint;
+    hit.overText = !hit.overImage && positions_.overText(x, y);
     return hit;
 }
 
-bool EngineDocument::setHoverLink(int linkId) {
-    TLinkTarget* link = nullptr;
-    if (linkId >= 0 && linkId < linkCount())
-        link = document_.links()[static_cast<std::size_t>(linkId)].get();
-    if (link == document_.hoverLink)
-        return false;
-    document_.hoverLink = link;
+bool EngineDocument::showsHover() const {
     return document_.defaults().overLinksActive || document_.hasHoverColours;
 }
 
-void EngineDocument::setSelection(int start, int end) {
-    if (start == end) {
-        document_.selectionStart = document_.selectionEnd = -1;
-        return;
+bool EngineDocument::setHoverLink(int linkId) {
+    TLinkTarget* const now = link(linkId);
+    if (now == document_.hoverLink) {
+        return false;
     }
-    document_.selectionStart = std::min(start, end);
-    document_.selectionEnd = std::max(start, end);
+    document_.hoverLink = now;
+    return showsHover();
+}
+
+// --- Positions ---
+
+int EngineDocument::positionAt(int x, int y) {
+    return laidOut_ ? positions_.positionAt(x, y) : -1;
+}
+
+char16_t EngineDocument::characterAt(int position) const {
+    return positions_.characterAt(position);
+}
+
+void EngineDocument::setSelection(int start, int end) {
+    const std::optional<DocumentPositions::SourceRange> range = positions_.sourceRange(start, end);
+    document_.selectionStart = range ? range->start : -1;
+    document_.selectionEnd = range ? range->end : -1;
+}
+
+std::optional<PositionedObject> EngineDocument::objectAt(int y) const {
+    if (!laidOut_) {
+        return std::nullopt;
+    }
+    const std::optional<DocumentPositions::LineStart> line = positions_.lineAtOrAbove(y);
+    if (!line) {
+        return std::nullopt;
+    }
+    return PositionedObject{line->position, line->top};
+}
+
+std::optional<int> EngineDocument::objectTop(int index) const {
+    return laidOut_ ? positions_.lineTop(index) : std::nullopt;
+}
+
+AnchorLookup EngineDocument::findAnchor(const std::string& upperName) const {
+    const std::optional<int> source = document_.anchors().find(upperName);
+    AnchorLookup lookup;
+    if (!source) {
+        return lookup;
+    }
+    lookup.found = true;
+    if (laidOut_) {
+        lookup.top = positions_.topAtSource(*source);
+    }
+    return lookup;
+}
+
+// --- Links ---
+
+TLinkTarget* EngineDocument::link(int linkId) const {
+    const auto& links = document_.links();
+    if (linkId < 0 || static_cast<std::size_t>(linkId) >= links.size()) {
+        return nullptr;
+    }
+    return links[static_cast<std::size_t>(linkId)].get();
 }
 
 int EngineDocument::linkCount() const {
@@ -115,57 +205,57 @@ int EngineDocument::linkCount() const {
 }
 
 std::string EngineDocument::linkUrl(int linkId) const {
-    if (linkId < 0 || linkId >= linkCount())
-        return {};
-    return document_.links()[static_cast<std::size_t>(linkId)]->url;
+    const TLinkTarget* target = link(linkId);
+    return target != nullptr ? target->url : std::string();
 }
 
 bool EngineDocument::linkVisited(int linkId) const {
-    return linkId >= 0 && linkId < linkCount() &&
-           document_.links()[static_cast<std::size_t>(linkId)]->visited;
+    const TLinkTarget* target = link(linkId);
+    return target != nullptr && target->visited;
 }
 
 void EngineDocument::setLinkVisited(int linkId, bool visited) {
-    if (linkId >= 0 && linkId < linkCount())
-        document_.links()[static_cast<std::size_t>(linkId)]->visited = visited;
+    if (TLinkTarget* target = link(linkId)) {
+        target->visited = visited;
+    }
+}
+
+FocusedLink EngineDocument::Focused(const TLinkTarget& target) const {
+    // A link that shows nowhere (in a hidden block) asks for no scrolling.
+    const int top = laidOut_ ? positions_.linkTop(target).value_or(offsetY_) : offsetY_;
+    return FocusedLink{target.linkId, target.url, target.target, top};
 }
 
 std::optional<FocusedLink> EngineDocument::moveLinkFocus(bool forward) {
     const std::vector<TLinkFocus>& stops = document_.focusObjects;
-    const auto count = static_cast<long>(stops.size());
-    long at = -1;
-    for (long i = 0; i < count; ++i) {
-        if (stops[static_cast<std::size_t>(i)].link == document_.focusedLink)
-            at = i;
+    if (stops.empty()) {
+        return std::nullopt;
     }
-    long next = 0;
-    if (at < 0)
-        next = forward ? 0 : count - 1;
-    else
-        next = forward ? at + 1 : at - 1;
-    // Past the last (or before the first) stop the focus leaves the links.
-    if (next < 0 || next >= count) {
+    const auto current = std::find_if(stops.begin(), stops.end(), [&](const TLinkFocus& stop) {
+        return stop.link == document_.focusedLink;
+    });
+    const long long size = static_cast<long long>(stops.size());
+    long long next = 0;
+    if (current == stops.end()) {
+        next = forward ? 0 : size - 1;
+    } else {
+        next = (current - stops.begin()) + (forward ? 1 : -1);
+    }
+    // Past either end the focus leaves the links, so that it can move on to the next control
+    // and the next Tab into the page starts again at its first link.
+    if (next < 0 || next >= size) {
         document_.focusedLink = nullptr;
         return std::nullopt;
     }
     document_.focusedLink = stops[static_cast<std::size_t>(next)].link;
-    return describe(document_.focusedLink);
+    return Focused(*document_.focusedLink);
 }
 
 std::optional<FocusedLink> EngineDocument::focusedLink() const {
-    return describe(document_.focusedLink);
-}
-
-std::optional<FocusedLink> EngineDocument::describe(const TLinkTarget* link) const {
-    if (link == nullptr)
+    if (document_.focusedLink == nullptr) {
         return std::nullopt;
-    FocusedLink focused;
-    focused.linkId = link->linkId;
-    focused.url = link->url;
-    focused.target = link->target;
-    if (const PlacedLine* line = lineAtOrAfter(link->startPosition))
-        focused.top = line->line->y;
-    return focused;
+    }
+    return Focused(*document_.focusedLink);
 }
 
 }  // namespace kelvor::engine

@@ -1,29 +1,27 @@
 #pragma once
 
+#include <memory>
 #include <optional>
-#include <vector>
+#include <string>
 
 #include "engine/document/document.h"
+#include "engine/view/document_positions.h"
 #include "engine/view/view_document.h"
 #include "platform/font_services.h"
 
 namespace kelvor::engine {
 
-class TSection;
-struct LineRec;
-
-// The display control's document on the real model: the reader fills a TDocument, layout,
-// painting and hit testing work on it.
-//
-// Positions kept across layouts (ScrollPosition) name a line by the source position of its
-// first character: that survives a new width and a reload of the same file, where the line's
-// number in the page would name another line once the text wraps differently. Character
-// positions (selection, positionAt, characterAt) are source positions too, as the document's
-// selection is.
+// The display control's document on the engine itself: the reader fills a TDocument, layout
+// places it, paint draws it and the hit test reads it. Fonts come from the device's font
+// services (the screen's, or the fixed ones of tests); pictures from the picture source, or
+// none (every picture then shows its placeholder).
 class EngineDocument : public ViewDocument {
   public:
-    // Fonts come from `device`'s services; pictures from `pictures` (none: no pictures).
+    explicit EngineDocument(std::unique_ptr<platform::FontServices> device,
+                            PictureSource* pictures = nullptr);
+    // Fonts from services that outlive the document.
     explicit EngineDocument(platform::FontServices& device, PictureSource* pictures = nullptr);
+    ~EngineDocument() override;
 
     void clear(const ViewDefaults& defaults) override;
     void readHtml(const std::string& source, const ReadHooks& hooks) override;
@@ -57,29 +55,29 @@ class EngineDocument : public ViewDocument {
     std::optional<FocusedLink> moveLinkFocus(bool forward) override;
     std::optional<FocusedLink> focusedLink() const override;
 
-    TDocument& document() { return document_; }
+    // The model, for what the control's interface does not carry (tests, printing, copying).
+    TDocument& model() { return document_; }
+    const TDocument& model() const { return document_; }
 
   private:
-    // A laid-out line that holds characters, in document order.
-    struct PlacedLine {
-        const TSection* section;
-        const LineRec* line;
-        int firstPosition;  // source position of its first character
-    };
+    // Done after each reading: the positions of the new text, the page's own background.
+    void finishReading(std::string title, std::string base, std::string baseTarget);
+    TLinkTarget* link(int linkId) const;
+    FocusedLink Focused(const TLinkTarget& link) const;
+    // Does a link under the mouse look different from the others?
+    bool showsHover() const;
 
-    void indexSections();
-    void indexLines();
-    // The line that holds the character at a source position, or the first line after it.
-    const PlacedLine* lineAtOrAfter(int position) const;
-    std::optional<FocusedLink> describe(const TLinkTarget* link) const;
-
+    std::unique_ptr<platform::FontServices> ownDevice_;
     TDocument document_;
-    TColour defaultBackground_;
+    DocumentPositions positions_;
     DocumentTexts texts_;
+    // The page's background when the body gave one; otherwise the default shows.
+    std::optional<TColour> bodyBackground_;
+    // The page's background picture, asked for at each layout while pictures are shown.
+    std::shared_ptr<const TPicture> backgroundPicture_;
+    bool laidOut_ = false;
     int offsetX_ = 0;
     int offsetY_ = 0;
-    std::vector<const TSection*> sections_;  // document order, after reading
-    std::vector<PlacedLine> lines_;          // document order, after layout
 };
 
 }  // namespace kelvor::engine
