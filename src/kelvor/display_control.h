@@ -20,6 +20,8 @@ class DisplayControl {
     // Load and show a file as HTML or as preformatted plain text; MissingFileError when missing.
     virtual void LoadHtmlFile(const std::string& path) = 0;
     virtual void LoadPlainTextFile(const std::string& path) = 0;
+    // Loads the shown file again in the same mode with the default font now in force and
+    // returns to the same place; MissingFileError when the file has gone.
     virtual void ReloadDocument() = 0;
     virtual int DefFontSize() const = 0;
     virtual void SetDefFontSize(int points) = 0;
@@ -27,6 +29,13 @@ class DisplayControl {
     virtual void SetDefFontName(const std::string& name) = 0;
     // Colour in blue-green-red order.
     virtual void SetDefBackground(unsigned colour) = 0;
+    // Puts the selected text on the clipboard; nothing happens without a selection.
+    virtual void CopySelection() = 0;
+    // Prints these pages of the shown document (as many as it has, up to the last asked for)
+    // on the printer last confirmed in the print dialog.
+    virtual void PrintRange(int firstPage, int lastPage) = 0;
+    // The size the window asks for when it is resized, in pixels.
+    virtual void SetSize(int width, int height) = 0;
 };
 
 }  // namespace kelvor

@@ -24,3 +24,10 @@ inline constexpr int kIoFileNotOpenForInput = 104;
 inline constexpr int kIoFileNotOpenForOutput = 105;
 
 }  // namespace kelvor
+
+namespace kelvor {
+
+// The caption of the message box that reports an error no step handles itself.
+inline constexpr const char* kDefaultErrorCaption = "Kelvor";
+
+}  // namespace kelvor

@@ -26,7 +26,6 @@ constexpr std::size_t kAppdataValueLength = 255;
 constexpr std::string_view kAppdata = "appdata";
 constexpr unsigned kPrivateFolderMode = 0700;
 constexpr unsigned kWhite = 0xFFFFFF;
-constexpr const char* kDefaultErrorCaption = "Kelvor";
 constexpr const char* kNewMailKey = "\\Software\\Pegasus Mail\\NewMail";
 
 bool IsSet(const std::optional<std::string>& value) {

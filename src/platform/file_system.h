@@ -79,6 +79,10 @@ class FileSystem {
     // file collects small writes; an unbuffered one writes each at once.
     virtual std::unique_ptr<OutputFile> openOutput(const std::string& path, OutputMode mode,
                                                    bool buffered) = 0;
+    // Creates or empties a file the user chose in a dialog and opens it for buffered writing;
+    // nothing when it cannot be created or is no regular file. Unlike openOutput it follows a
+    // symbolic link: the user named that file, link or not.
+    virtual std::unique_ptr<OutputFile> createChosenFile(const std::string& path) = 0;
     // Creates a folder (and its missing parents) with the given permission bits.
     virtual bool createDirectories(const std::string& path, unsigned mode) = 0;
     // Whether a folder may serve as the user's private working folder.

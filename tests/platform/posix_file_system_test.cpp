@@ -172,6 +172,29 @@ TEST(PosixFileSystem, WritesNeverFollowALink) {
     EXPECT_EQ(files.readAll(temp / "target"), "keep");
 }
 
+TEST(PosixFileSystem, AFileTheUserChoseIsWrittenThroughALink) {
+    TempFolder temp;
+    PosixFileSystem files;
+    ASSERT_TRUE(files.writeAll(temp / "target", "old and longer"));
+    ASSERT_EQ(::symlink((temp / "target").c_str(), (temp / "link").c_str()), 0);
+    auto chosen = files.createChosenFile(temp / "link");
+    ASSERT_TRUE(chosen);
+    EXPECT_TRUE(chosen->write("new"));
+    EXPECT_TRUE(chosen->close());
+    EXPECT_EQ(files.readAll(temp / "target"), "new");
+
+    auto fresh = files.createChosenFile(temp / "fresh.htm");
+    ASSERT_TRUE(fresh);
+    EXPECT_TRUE(fresh->close());
+    EXPECT_EQ(files.size(temp / "fresh.htm"), 0u);
+
+    // Neither a folder nor a pipe without a reader (which must not hold the program).
+    EXPECT_FALSE(files.createChosenFile(temp.path()));
+    ASSERT_EQ(::mkfifo((temp / "pipe").c_str(), 0600), 0);
+    EXPECT_FALSE(files.createChosenFile(temp / "pipe"));
+    EXPECT_FALSE(files.createChosenFile(temp / "missing/x.htm"));
+}
+
 TEST(PosixFileSystem, FolderStateTellsWhoCanWrite) {
     TempFolder temp;
     PosixFileSystem files;

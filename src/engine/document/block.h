@@ -109,7 +109,7 @@ class TBodyBlock : public TBlock {
     TBodyBlock(TDocument& document, const TProperties& properties,
                std::optional<int> marginWidth = std::nullopt,
                std::optional<int> marginHeight = std::nullopt);
-    std::string title;  // the hint wherever nothing else gives one
+    std::string title;  // the hint wherever nothing else gives one (UTF-8)
 };
 
 // What the reader reads from an HR tag.

@@ -5,6 +5,7 @@
 #include "engine/document/document.h"
 #include "engine/document/link_target.h"
 #include "engine/document/text_case.h"
+#include "engine/document/utf8_text.h"
 #include "engine/style/lengths.h"
 #include "platform/ascii.h"
 
@@ -97,7 +98,8 @@ void TSection::changeFont(const TProperties& properties) {
         if (!link->fonts && properties.linkFonts())
             link->fonts = *properties.linkFonts();
     }
-    run.title = properties.propTitle;
+    if (!properties.propTitle.empty())
+        run.title = Utf8FromCodePage(properties.propTitle, properties.codePage());
     if (!IsBlockTag(properties.propTag))
         run.background = properties.backgroundColour();
     run.verticalAlign = VerticalAlignNumber(properties.text(VerticalAlign));

@@ -51,10 +51,6 @@ bool ObjectHit(HitTester& tester, const TFloatingObj& object, int x, int y) {
     return true;
 }
 
-std::string Utf8Of(const std::string& text) {
-    return text;
-}
-
 }  // namespace
 
 bool TSection::hitTest(HitTester& tester, int x, int yPos) const {
@@ -83,7 +79,7 @@ bool TSection::hitTest(HitTester& tester, int x, int yPos) const {
             }
             if (!run.title.empty()) {
                 result.flags |= kHitTitle;
-                result.hint = Utf8Of(run.title);
+                result.hint = run.title;
             }
             return result.flags != 0;
         }

@@ -113,6 +113,22 @@ std::unique_ptr<OutputFile> PosixFileSystem::openOutput(const std::string& path,
                                              buffered);
 }
 
+std::unique_ptr<OutputFile> PosixFileSystem::createChosenFile(const std::string& path) {
+    // O_NONBLOCK keeps a pipe without a reader from holding the program for ever; only a
+    // regular file is kept.
+    const int fd =
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NONBLOCK, 0666);
+    if (fd < 0) {
+        return nullptr;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return nullptr;
+    }
+    return std::make_unique<PosixOutputFile>(fd, static_cast<std::uint64_t>(info.st_size), true);
+}
+
 bool PosixFileSystem::exists(const std::string& path) const {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0;

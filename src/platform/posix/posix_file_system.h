@@ -18,6 +18,7 @@ class PosixFileSystem : public FileSystem {
     bool append(const std::string& path, std::string_view bytes) override;
     std::unique_ptr<OutputFile> openOutput(const std::string& path, OutputMode mode,
                                            bool buffered) override;
+    std::unique_ptr<OutputFile> createChosenFile(const std::string& path) override;
     bool createDirectories(const std::string& path, unsigned mode) override;
     FolderState folderState(const std::string& path) const override;
     bool isAbsolute(const std::string& path) const override {

@@ -116,7 +116,7 @@ class FakeOutputFile : public platform::OutputFile {
     FakeOutputFile(FakeFileSystem& files, std::string path)
         : files_(files), path_(std::move(path)) {}
     bool write(std::string_view bytes) override {
-        if (closed_ || files_.unwritable.count(path_)) {
+        if (closed_ || files_.unwritable.count(path_) || files_.full.count(path_)) {
             failed_ = true;
             return false;
         }
@@ -125,7 +125,7 @@ class FakeOutputFile : public platform::OutputFile {
     }
     // Like a buffered file, one that can no longer be written fails at its close too.
     bool close() override {
-        if (!closed_ && files_.unwritable.count(path_)) {
+        if (!closed_ && (files_.unwritable.count(path_) || files_.full.count(path_))) {
             failed_ = true;
         }
         closed_ = true;
@@ -149,6 +149,15 @@ std::unique_ptr<platform::OutputFile> FakeFileSystem::openOutput(const std::stri
     if (mode == platform::OutputMode::Replace || !files.count(path)) {
         files[path].clear();
     }
+    return std::make_unique<FakeOutputFile>(*this, path);
+}
+
+std::unique_ptr<platform::OutputFile> FakeFileSystem::createChosenFile(const std::string& path) {
+    if (unwritable.count(path) || special.count(path) || !parentExists(path) ||
+        folders.count(path)) {
+        return nullptr;
+    }
+    files[path].clear();
     return std::make_unique<FakeOutputFile>(*this, path);
 }
 

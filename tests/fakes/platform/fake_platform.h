@@ -37,6 +37,7 @@ class FakeFileSystem : public platform::FileSystem {
     std::set<std::string> folders;
     std::set<std::string> unreadable;
     std::set<std::string> unwritable;
+    std::set<std::string> full;     // can be created, but every write fails (a full disk)
     std::set<std::string> locked;   // cannot be renamed or removed
     std::set<std::string> links;    // symbolic links: never written through
     std::set<std::string> special;  // devices and pipes: exist, but are no regular files
@@ -59,6 +60,8 @@ class FakeFileSystem : public platform::FileSystem {
     std::unique_ptr<platform::OutputFile> openOutput(const std::string& path,
                                                      platform::OutputMode mode,
                                                      bool buffered) override;
+    // Like openOutput, but a path in `links` is written too: the user chose it.
+    std::unique_ptr<platform::OutputFile> createChosenFile(const std::string& path) override;
     bool createDirectories(const std::string& path, unsigned mode) override;
     platform::FolderState folderState(const std::string& path) const override;
     bool isAbsolute(const std::string& path) const override {

@@ -1,0 +1,141 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/style/colours.h"
+#include "engine/style/style_list.h"
+#include "platform/canvas.h"
+
+namespace kelvor::engine {
+
+// What the control gives a document when it empties it for a new file (load step 5).
+struct ViewDefaults {
+    StyleDefaults style;
+    TColour background = kSystemColourBase + 15;  // button face
+    bool overLinksActive = false;
+};
+
+// Call-backs the reader makes while it reads a page.
+struct ReadHooks {
+    // For each META tag: its HTTP-EQUIV, NAME and CONTENT.
+    std::function<void(const std::string& httpEquiv, const std::string& name,
+                       const std::string& content)>
+        meta;
+    // For each LINK tag: REL, REV and HREF.
+    std::function<void(const std::string& rel, const std::string& rev, const std::string& href)>
+        link;
+    // Reads a file the page refers to (a linked style sheet), by its expanded name; nothing
+    // when it cannot or may not be read.
+    std::function<std::optional<std::string>(const std::string& name)> readLinkedFile;
+    // Turns a name as the page writes it into a full file name.
+    std::function<std::string(const std::string& name)> expandName;
+};
+
+// What the reader found in the head of a page.
+struct DocumentTexts {
+    std::string title;
+    std::string base;        // BASE HREF
+    std::string baseTarget;  // BASE TARGET
+};
+
+// The laid-out size of a document.
+struct ViewExtent {
+    int height = 0;
+    int width = 0;  // widest line
+};
+
+// What lies under a point of the document.
+struct DocumentHit {
+    int linkId = -1;  // the link, or -1
+    std::string url;
+    std::string target;
+    bool overText = false;
+    bool overImage = false;      // any picture
+    bool overFormImage = false;  // a picture that is a form's submit button
+    std::string hint;            // a title to show
+};
+
+// An object that a position can be kept against across layouts.
+struct PositionedObject {
+    int index = 0;
+    int top = 0;
+};
+
+// A named position (ID or anchor name).
+struct AnchorLookup {
+    bool found = false;
+    std::optional<int> top;  // set when the name belongs to an object with a place on the page
+};
+
+// A link holding the keyboard focus.
+struct FocusedLink {
+    int linkId = -1;
+    std::string url;
+    std::string target;
+    int top = 0;
+};
+
+// The document as the display control sees it: filled from a file's text, laid out at a width,
+// painted, hit-tested and scrolled. The real document model stands behind it; tests use a
+// fake with positions worked out by hand.
+class ViewDocument {
+  public:
+    virtual ~ViewDocument() = default;
+
+    // Empties the document and gives it the defaults of a new page.
+    virtual void clear(const ViewDefaults& defaults) = 0;
+    // Fills the (emptied) document from a page's HTML text or a plain text shown as
+    // preformatted lines, and finishes it.
+    virtual void readHtml(const std::string& source, const ReadHooks& hooks) = 0;
+    virtual void readPlainText(const std::string& source) = 0;
+    virtual DocumentTexts texts() const = 0;
+
+    // Lays the document out for a client area of this width and height.
+    virtual ViewExtent layout(int width, int height) = 0;
+    // The scroll offsets in force for painting, hit testing and the document's own controls.
+    virtual void setOffset(int x, int y) = 0;
+    // Paints the part of the client area inside `clip` (client coordinates) at the offsets last
+    // set: the background colour and picture first, then the document.
+    virtual void paint(platform::Canvas& canvas, const platform::Rect& clip) = 0;
+    // The page's background colour: the body's, or else the default.
+    virtual TColour background() const = 0;
+    // Changes the default background of the page shown.
+    virtual void setDefaultBackground(TColour colour) = 0;
+    // The background picture stays in place while the page scrolls.
+    virtual bool backgroundFixed() const = 0;
+    virtual void setShowImages(bool show) = 0;
+
+    // What lies under a point in document coordinates.
+    virtual DocumentHit hitTest(int x, int y) = 0;
+    // The link whose text shows the hover colour (-1: none). True when the page looks different
+    // now and must be painted again.
+    virtual bool setHoverLink(int linkId) = 0;
+
+    // Character positions of the laid-out text: the position under a point in document
+    // coordinates (-1: none), the character at a position (0 beyond the text), and the
+    // selection painted (start == end: none).
+    virtual int positionAt(int x, int y) = 0;
+    virtual char16_t characterAt(int position) const = 0;
+    virtual void setSelection(int start, int end) = 0;
+
+    // Positions that survive a new layout: the object holding a Y, and an object's top now.
+    virtual std::optional<PositionedObject> objectAt(int y) const = 0;
+    virtual std::optional<int> objectTop(int index) const = 0;
+    // A named position, the name upper-cased.
+    virtual AnchorLookup findAnchor(const std::string& upperName) const = 0;
+
+    // The page's links, by id (0 .. linkCount - 1), and their visited state.
+    virtual int linkCount() const = 0;
+    virtual std::string linkUrl(int linkId) const = 0;
+    virtual bool linkVisited(int linkId) const = 0;
+    virtual void setLinkVisited(int linkId, bool visited) = 0;
+
+    // Moves the keyboard focus to the next (or previous) link; nothing when there is none.
+    virtual std::optional<FocusedLink> moveLinkFocus(bool forward) = 0;
+    virtual std::optional<FocusedLink> focusedLink() const = 0;
+};
+
+}  // namespace kelvor::engine
