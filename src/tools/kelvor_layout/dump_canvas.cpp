@@ -73,15 +73,14 @@ void DumpCanvas::fillRect(const platform::Rect& rect, platform::RgbColour colour
         next_->fillRect(rect, colour);
 }
 
-void DumpCanvas::frameRect(const platform::Rect& rect, platform::RgbColour colour,
-                           int penWidth) {
+void DumpCanvas::frameRect(const platform::Rect& rect, platform::RgbColour colour, int penWidth) {
     out_ << "frame " << Box(rect) << ' ' << Hex(colour) << ' ' << penWidth << '\n';
     if (next_)
         next_->frameRect(rect, colour, penWidth);
 }
 
-void DumpCanvas::drawLine(int x1, int y1, int x2, int y2, platform::RgbColour colour,
-                          int penWidth, platform::PenStyle style) {
+void DumpCanvas::drawLine(int x1, int y1, int x2, int y2, platform::RgbColour colour, int penWidth,
+                          platform::PenStyle style) {
     const char* pen = style == platform::PenStyle::dashed   ? "dash"
                       : style == platform::PenStyle::dotted ? "dot"
                                                             : "solid";

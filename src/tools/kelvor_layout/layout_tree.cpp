@@ -45,10 +45,11 @@ void WriteLayoutTree(std::ostream& out, const TDocument& document) {
         if (const auto* section = dynamic_cast<const TSection*>(item)) {
             WriteSection(out, *section, indent);
         } else if (const auto* block = dynamic_cast<const TBlock*>(item)) {
-            out << indent << "block " << (block->tag.empty() ? "?" : block->tag) << " y=" << block->y
-                << " h=" << block->height << " box=" << block->borderLeft << ','
-                << block->borderTop << '-' << block->borderRight << ',' << block->borderBottom
-                << " content=" << block->contentLeft << '+' << block->contentWidth << '\n';
+            out << indent << "block " << (block->tag.empty() ? "?" : block->tag)
+                << " y=" << block->y << " h=" << block->height << " box=" << block->borderLeft
+                << ',' << block->borderTop << '-' << block->borderRight << ','
+                << block->borderBottom << " content=" << block->contentLeft << '+'
+                << block->contentWidth << '\n';
             stack.push_back(Place{&block->cell(), 0});
         } else {
             out << indent << "page y=" << item->y << '\n';

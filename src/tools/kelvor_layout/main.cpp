@@ -75,9 +75,9 @@ engine::DocumentDefaults ViewerDefaults() {
     return defaults;
 }
 
-void RenderPng(engine::TDocument& document, const engine::DocumentExtent& extent,
+void RenderPng(engine::TDocument& document, const engine::DocumentExtent& extent, int clientWidth,
                const std::string& path) {
-    const int width = std::max(1, extent.width);
+    const int width = std::max(1, clientWidth);
     const int height = std::clamp(extent.height, 1, kMaxPngHeight);
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -138,6 +138,6 @@ int main(int argc, char** argv) {
     if (options->tree)
         tools::WriteLayoutTree(std::cout, document);
     if (!options->png.empty())
-        RenderPng(document, extent, options->png);
+        RenderPng(document, extent, options->width, options->png);
     return 0;
 }

@@ -22,8 +22,8 @@ std::optional<LayoutOptions> ParseLayoutOptions(const std::vector<std::string>& 
             if (text == nullptr)
                 return std::nullopt;
             int width = 0;
-            const auto [end, code] = std::from_chars(text->data(), text->data() + text->size(),
-                                                     width);
+            const auto [end, code] =
+                std::from_chars(text->data(), text->data() + text->size(), width);
             if (code != std::errc() || end != text->data() + text->size() || width < 1 ||
                 width > kMaxWidth) {
                 error = "--width takes a number of pixels from 1 to " + std::to_string(kMaxWidth);

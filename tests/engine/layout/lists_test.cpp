@@ -8,7 +8,7 @@ namespace {
 using Lines = std::vector<std::string>;
 
 // A list as the reader builds it: the list's block, then an item block per LI with a section.
-class Lists : public LayoutFixture {
+class ListMarkers : public LayoutFixture {
   protected:
     TBlock& list(const std::string& tag, const std::string& style = "") { return open(tag, style); }
 
@@ -37,7 +37,7 @@ class Lists : public LayoutFixture {
 // UL: 14-pixel margin less the body's 5, padding 35: items' content starts at x 45, the first
 // line's baseline at 14 + 15.
 
-TEST_F(Lists, DiscOfAnOuterListEndsOnePixelAboveTheBaseline) {
+TEST_F(ListMarkers, DiscOfAnOuterListEndsOnePixelAboveTheBaseline) {
     TBlock& ul = list("ul");
     TListItemBlock& one = item("one", Spec(ListKind::unordered, 1));
     endItem(one);
@@ -47,7 +47,7 @@ TEST_F(Lists, DiscOfAnOuterListEndsOnePixelAboveTheBaseline) {
               (Lines{"text 45 29 16 #000000 \"one\"", "ellipse 30 23 5 5 #000000 #000000"}));
 }
 
-TEST_F(Lists, CircleAndSquareForTheNextLevels) {
+TEST_F(ListMarkers, CircleAndSquareForTheNextLevels) {
     TBlock& ul = list("ul");
     TListItemBlock& circle = item("two", Spec(ListKind::unordered, 2));
     endItem(circle);
@@ -59,7 +59,7 @@ TEST_F(Lists, CircleAndSquareForTheNextLevels) {
                                    "text 45 48 16 #000000 \"three\"", "fill 30 42 5 5 #000000"}));
 }
 
-TEST_F(Lists, ThirdNestingLevelShowsSquares) {
+TEST_F(ListMarkers, ThirdNestingLevelShowsSquares) {
     TBlock& outer = list("ul");
     TListItemBlock& first = item("", Spec(ListKind::unordered, 1));
     TBlock& middle = list("ul");
@@ -79,7 +79,7 @@ TEST_F(Lists, ThirdNestingLevelShowsSquares) {
                      "ellipse 64 21 7 7 #000000", "ellipse 30 23 5 5 #000000 #000000"}));
 }
 
-TEST_F(Lists, NumbersEndTenPixelsLeftOfTheContent) {
+TEST_F(ListMarkers, NumbersEndTenPixelsLeftOfTheContent) {
     TBlock& ol = list("ol");
     TListItemBlock& a = item("a", Spec(ListKind::ordered, 1, 1));
     endItem(a);
@@ -94,7 +94,7 @@ TEST_F(Lists, NumbersEndTenPixelsLeftOfTheContent) {
                                    "text 45 67 16 #000000 \"c\"", "text 19 67 16 #000000 \"z.\""}));
 }
 
-TEST_F(Lists, NoneDrawsNothingAndAnItemAloneGetsADiscAndAMargin) {
+TEST_F(ListMarkers, NoneDrawsNothingAndAnItemAloneGetsADiscAndAMargin) {
     TBlock& ul = list("ul", "list-style-type: none");
     TListItemBlock& plain = item("plain", Spec(ListKind::unordered, 1));
     endItem(plain);
@@ -108,7 +108,7 @@ TEST_F(Lists, NoneDrawsNothingAndAnItemAloneGetsADiscAndAMargin) {
                      "ellipse 11 56 5 5 #000000 #000000"}));
 }
 
-TEST_F(Lists, MarkerImageEndsSixteenPixelsLeftOfTheContentOrFallsBackToTheBullet) {
+TEST_F(ListMarkers, MarkerImageEndsSixteenPixelsLeftOfTheContentOrFallsBackToTheBullet) {
     pictures.sizes["dot.gif"] = {6, 6};
     TBlock& ul = list("ul");
     TListItemBlock& shown =
@@ -123,7 +123,7 @@ TEST_F(Lists, MarkerImageEndsSixteenPixelsLeftOfTheContentOrFallsBackToTheBullet
                                    "text 45 48 16 #000000 \"two\"", "ellipse 29 40 7 7 #000000"}));
 }
 
-TEST_F(Lists, MarkerTakesTheItemsColour) {
+TEST_F(ListMarkers, MarkerTakesTheItemsColour) {
     TBlock& ul = list("ul", "color: #0000ff");
     TListItemBlock& one = item("one", Spec(ListKind::unordered, 1));
     endItem(one);
