@@ -197,7 +197,7 @@ class TTableGrid : public TFlowItem {
     // How many tables enclose this one (0 for an outer table).
     int nesting = 0;
     // The grid's slots are kept within this many (spans are cut to it).
-    static constexpr long long kMaxSlots = 1 << 20;
+    static constexpr long long kMaxSlots = 1 << 18;
     static constexpr int kMaxSpan = 1000;
     // Head and foot rows and their heights (for printing).
     int headRows = 0;
@@ -206,7 +206,7 @@ class TTableGrid : public TFlowItem {
     int footHeight = 0;
 
     // The row heights are kept for the layout pass, width and offered height they were found
-    // for; another pass (content may have changed) finds them again.
+    // for; another pass (content or sizes may have changed) finds them again.
     std::uint64_t heightsPass = 0;
     int heightsWidth = -1;
     int heightsOffered = -1;
@@ -220,9 +220,11 @@ class TTableGrid : public TFlowItem {
     int offeredHeight = 0;
 
   private:
-    bool measured_ = false;
-    int measuredFor_ = 0;
-    WidthRange lastRange_;
+    struct MeasuredRange {
+        int specified;
+        WidthRange range;
+    };
+    std::vector<MeasuredRange> measured_;
 };
 
 // A TABLE: its block box holds the grid in its cell.

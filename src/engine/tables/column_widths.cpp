@@ -226,7 +226,6 @@ int WantedAutomaticWidth(const TTableGrid& grid) {
 
 WidthRange TTableGrid::measure(LayoutContext& context) {
     initialise();
-    rowHeights.clear();
     const std::vector<MeasuredCell> cells = MeasureCells(*this, context);
     const bool percentages = !pixelCells || specifiedWidth > 0;
     WidthRange range = percentages ? PercentColumnWidths(*this, cells, specifiedWidth)
@@ -247,12 +246,17 @@ WidthRange TTableGrid::measure(LayoutContext& context) {
 }
 
 WidthRange TTableGrid::widthRange(LayoutContext& context) {
-    if (!measured_ || measuredFor_ != specifiedWidth) {
-        lastRange_ = measure(context);
-        measuredFor_ = specifiedWidth;
-        measured_ = true;
+    // A table block asks for its parent (no width) and for its own layout (its width): both
+    // are kept, so that nested tables measure once however often they are laid out.
+    for (const MeasuredRange& kept : measured_) {
+        if (kept.specified == specifiedWidth)
+            return kept.range;
     }
-    return lastRange_;
+    const WidthRange range = measure(context);
+    if (measured_.size() >= 4)
+        measured_.erase(measured_.begin());
+    measured_.push_back(MeasuredRange{specifiedWidth, range});
+    return range;
 }
 
 }  // namespace kelvor::engine
