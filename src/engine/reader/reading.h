@@ -122,6 +122,8 @@ class HtmlReading {
     struct TableReading;
     static SymbolSet TableTerm();
     void readTable(const SymbolSet& term);
+    void makeTable(TableReading& reading);
+    void restyleTable(TableReading& reading);
     void readTablePart(TableReading& reading, const SymbolSet& cellTerm);
     void readBetweenRows(TableReading& reading, const SymbolSet& cellTerm);
     void startRow(TableReading& reading);

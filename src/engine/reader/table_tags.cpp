@@ -130,6 +130,14 @@ void HtmlReading::popTo(std::size_t size) {
 }
 
 struct HtmlReading::TableReading {
+    TextAlignment around = TextAlignment::none;
+    StackElement identity;
+    TableAttributes attributes;
+    std::size_t stackSize = 0;  // the stack below the table's entry
+    int depth = 0;
+    bool restyle = false;  // a style sheet was read before the first row
+    std::unique_ptr<TTableBlock> tableOwned;
+    std::unique_ptr<TCaptionedTableBlock> pairOwned;
     TTableBlock* table = nullptr;
     TCaptionedTableBlock* pair = nullptr;
     TBlock* caption = nullptr;
@@ -157,25 +165,19 @@ void HtmlReading::readTable(const SymbolSet& /*term*/) {
     }
     endOpenLink(token_.position);
     closeSection();
+    TableReading reading;
     // The table's own entry resets text alignment for its cells; the alignment it stands in
     // (a CENTER around it, say) places the table.
-    const TextAlignment around = top().textAlign();
-    const std::size_t stackSize = stack_.size();
-    pushElement(Tag::Table);
-    const TAttributeList& attributes = this->attributes();
-    auto tableOwned =
-        std::make_unique<TTableBlock>(document_, top(), ReadTableAttributes(attributes));
-    tableOwned->setTextAlignment(around);
-    auto pairOwned = std::make_unique<TCaptionedTableBlock>(document_, top());
-    // Depths as if captioned: the block is added to its cell only at the end.
-    const int depth = cell_->depth();
-    pairOwned->cell().setDepth(depth + 1);
-    tableOwned->cell().setDepth(depth + 2);
-
-    TableReading reading;
-    reading.table = tableOwned.get();
-    reading.pair = pairOwned.get();
+    reading.around = top().textAlign();
+    reading.identity = StackElement::Of("table", attributes(), document_.fonts());
+    reading.attributes = ReadTableAttributes(attributes());
+    reading.stackSize = stack_.size();
+    reading.depth = cell_->depth();
     reading.outerCell = cell_;
+    makeTable(reading);
+    auto& tableOwned = reading.tableOwned;
+    auto& pairOwned = reading.pairOwned;
+    const std::size_t stackSize = reading.stackSize;
     ++nesting_;
     ++tableNesting_;
     next();
@@ -216,7 +218,39 @@ void HtmlReading::readTable(const SymbolSet& /*term*/) {
         next();
 }
 
+// The table's entry and its blocks, made anew when a style sheet between the TABLE tag and the
+// first row changed what applies to the table (the report puts its sheet there).
+void HtmlReading::makeTable(TableReading& reading) {
+    popTo(reading.stackSize);
+    stack_.push(reading.identity);
+    reading.tableOwned = std::make_unique<TTableBlock>(document_, top(), reading.attributes);
+    reading.tableOwned->setTextAlignment(reading.around);
+    reading.pairOwned = std::make_unique<TCaptionedTableBlock>(document_, top());
+    // Depths as if captioned: the block is added to its cell only at the end.
+    reading.pairOwned->cell().setDepth(reading.depth + 1);
+    reading.tableOwned->cell().setDepth(reading.depth + 2);
+    reading.table = reading.tableOwned.get();
+    reading.pair = reading.pairOwned.get();
+    reading.restyle = false;
+}
+
+void HtmlReading::restyleTable(TableReading& reading) {
+    if (!reading.restyle)
+        return;
+    reading.restyle = false;
+    if (reading.caption != nullptr || !reading.table->grid().rows.empty() || reading.inGroup)
+        return;
+    closeSection();
+    cell_ = reading.outerCell;
+    makeTable(reading);
+}
+
 void HtmlReading::readTablePart(TableReading& reading, const SymbolSet& cellTerm) {
+    if (!token_.end && (token_.tag == Tag::Tr || token_.tag == Tag::Td || token_.tag == Tag::Th ||
+                        token_.tag == Tag::Caption || token_.tag == Tag::Thead ||
+                        token_.tag == Tag::Tbody || token_.tag == Tag::Tfoot)) {
+        restyleTable(reading);
+    }
     const Tag tag = token_.tag;
     if (token_.end) {
         if (tag == Tag::Tr) {
@@ -297,6 +331,8 @@ void HtmlReading::readBetweenRows(TableReading& reading, const SymbolSet& cellTe
         next();
         return;
     }
+    if (is(Tag::Style))
+        reading.restyle = true;
     dispatchBody(cellTerm);
 }
 

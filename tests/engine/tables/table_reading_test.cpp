@@ -38,6 +38,18 @@ TEST_F(TableReading, TextAndStyleBeforeTheFirstRowStandBeforeTheTable) {
     EXPECT_TRUE(red);
 }
 
+TEST_F(TableReading, AStyleSheetBeforeTheFirstRowAppliesToTheTableItself) {
+    read(
+        "<table border=1><style>table { width: 50%; border-collapse: collapse }</style>"
+        "<tr><td>x</td></tr></table>");
+    ASSERT_EQ(tables().size(), 1u);
+    EXPECT_EQ(table().width.value, 500);
+    EXPECT_TRUE(table().width.percent);
+    EXPECT_EQ(grid().cellSpacing, -1);
+    EXPECT_EQ(grid().border, 1);
+    EXPECT_EQ(rowLengths(), "1");
+}
+
 TEST_F(TableReading, TheEleventhNestedTableReadsAsIfItsTagsWereAbsent) {
     std::string html;
     for (int i = 0; i < 11; ++i)
