@@ -34,12 +34,13 @@ void WriteLayoutTree(std::ostream& out, const TDocument& document) {
         const TFlowCell* cell;
         std::size_t next;
         std::string header;  // written when the walk enters the cell (a table cell's line)
+        std::size_t level;   // how deep its items are indented
     };
-    std::vector<Place> stack{{&document, 0, {}}};
+    std::vector<Place> stack{{&document, 0, {}, 0}};
     while (!stack.empty()) {
         Place& place = stack.back();
         if (!place.header.empty()) {
-            out << std::string(2 * (stack.size() - 2), ' ') << place.header << '\n';
+            out << std::string(2 * (place.level - 1), ' ') << place.header << '\n';
             place.header.clear();
         }
         if (place.next >= place.cell->items.size()) {
@@ -47,7 +48,8 @@ void WriteLayoutTree(std::ostream& out, const TDocument& document) {
             continue;
         }
         const TFlowItem* item = place.cell->items[place.next++].get();
-        const std::string indent(2 * (stack.size() - 1), ' ');
+        const std::size_t level = place.level;
+        const std::string indent(2 * level, ' ');
         if (const auto* section = dynamic_cast<const TSection*>(item)) {
             WriteSection(out, *section, indent);
         } else if (const auto* block = dynamic_cast<const TBlock*>(item)) {
@@ -56,7 +58,7 @@ void WriteLayoutTree(std::ostream& out, const TDocument& document) {
                 << ',' << block->borderTop << '-' << block->borderRight << ','
                 << block->borderBottom << " content=" << block->contentLeft << '+'
                 << block->contentWidth << '\n';
-            stack.push_back(Place{&block->cell(), 0, {}});
+            stack.push_back(Place{&block->cell(), 0, {}, level + 1});
         } else if (const auto* grid = dynamic_cast<const TTableGrid*>(item)) {
             out << indent << "table y=" << grid->y << " h=" << grid->tableHeight
                 << " x=" << grid->gridLeft << " w=" << grid->tableWidth << " columns=";
@@ -77,7 +79,7 @@ void WriteLayoutTree(std::ostream& out, const TDocument& document) {
                         " y=" + std::to_string(cell->y + grid->cellSpacing) +
                         " w=" + std::to_string(cell->cellWidth - grid->cellSpacing) +
                         " h=" + std::to_string(cell->cellHeight - grid->cellSpacing);
-                    cells.push_back(Place{cell->content.get(), 0, header});
+                    cells.push_back(Place{cell->content.get(), 0, header, level + 2});
                 }
             }
             for (auto cell = cells.rbegin(); cell != cells.rend(); ++cell)
