@@ -10,8 +10,13 @@
 #include <map>
 #include <string>
 
+#include "engine/document/document.h"
+#include "engine/layout/document_layout.h"
+#include "engine/layout/layout_context.h"
+#include "engine/reader/html_reader.h"
 #include "html_documents.h"
 #include "litehtml_peer.h"
+#include "platform/fixed/fixed_font_services.h"
 
 namespace {
 
@@ -48,6 +53,21 @@ void Report(benchmark::State& state, const std::string& html) {
                                                  benchmark::Counter::kInvert);
 }
 
+// Our reader and layout: a new document read and laid out once per iteration, as a load does.
+void BM_Kelvor(benchmark::State& state) {
+    const std::string& html =
+        Document(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    kelvor::platform::fixed::FixedFontServices device;
+    for (auto _ : state) {
+        kelvor::engine::TDocument document(device);
+        document.clear(kelvor::engine::DocumentDefaults());
+        kelvor::engine::ReadHtmlDocument(html, document);
+        kelvor::engine::LayoutContext context(document, kWidth, 600);
+        benchmark::DoNotOptimize(kelvor::engine::LayoutDocument(document, context));
+    }
+    Report(state, html);
+}
+
 void BM_Litehtml(benchmark::State& state) {
     const std::string& html =
         Document(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
@@ -68,6 +88,7 @@ void Sizes(benchmark::internal::Benchmark* benchmark) {
     benchmark->ArgNames({"doc", "scale"})->Unit(benchmark::kMillisecond)->UseRealTime();
 }
 
+BENCHMARK(BM_Kelvor)->Apply(Sizes)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(false);
 BENCHMARK(BM_Litehtml)->Apply(Sizes)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(false);
 
 }  // namespace

@@ -26,6 +26,7 @@
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_font_services.h"
 #include "tools/kelvor_layout/dump_canvas.h"
+#include "tools/kelvor_layout/layout_dump.h"
 #include "tools/kelvor_layout/layout_tree.h"
 #include "tools/kelvor_layout/options.h"
 
@@ -37,8 +38,6 @@ constexpr int kWrongCommandLine = 2;
 constexpr int kCannotRead = 1;
 // Files larger than this are not read, as everywhere in the program.
 constexpr std::streamoff kMaxFileBytes = 64 * 1024 * 1024;
-// The client area is this high (the base of percentage heights).
-constexpr int kClientHeight = 600;
 // PNG pictures are at most this tall; a taller document is cut off.
 constexpr int kMaxPngHeight = 32767;
 
@@ -60,19 +59,6 @@ bool ReadFile(const std::string& path, std::string& text) {
     in.seekg(0, std::ios::beg);
     text.resize(static_cast<std::size_t>(size));
     return static_cast<bool>(in.read(text.data(), size)) || size == 0;
-}
-
-// The viewer's defaults of a new page: Times New Roman 12 pt, Courier New for preformatted
-// text, page margins 10 and 5, the default colours and character set.
-engine::DocumentDefaults ViewerDefaults() {
-    engine::DocumentDefaults defaults;
-    defaults.style.fontName = "Times New Roman";
-    defaults.style.preFontName = "Courier New";
-    defaults.style.fontSize = 12;
-    defaults.style.marginWidth = 10;
-    defaults.style.marginHeight = 5;
-    defaults.style.charset = 1;
-    return defaults;
 }
 
 void RenderPng(engine::TDocument& document, const engine::DocumentExtent& extent, int clientWidth,
@@ -120,24 +106,13 @@ int main(int argc, char** argv) {
     else
         fonts = std::make_unique<platform::fixed::FixedFontServices>();
 
-    engine::TDocument document(*fonts);
-    document.clear(ViewerDefaults());
-    engine::ReadHtmlDocument(html, document);
-    engine::LayoutContext context(document, options->width, kClientHeight);
-    const engine::DocumentExtent extent = engine::LayoutDocument(document, context);
-
+    tools::LaidOutDocument laidOut = tools::LayOutHtml(html, options->width, *fonts);
     std::ostringstream out;
-    out << "document " << extent.width << ' ' << extent.height << '\n';
-    {
-        tools::DumpCanvas canvas(out);
-        engine::PaintContext paint(canvas, document,
-                                   platform::Rect{0, 0, extent.width, extent.height});
-        engine::PaintDocument(paint);
-    }
+    tools::WriteLayoutDump(out, laidOut);
     std::cout << out.str();
     if (options->tree)
-        tools::WriteLayoutTree(std::cout, document);
+        tools::WriteLayoutTree(std::cout, *laidOut.document);
     if (!options->png.empty())
-        RenderPng(document, extent, options->width, options->png);
+        RenderPng(*laidOut.document, laidOut.extent, options->width, options->png);
     return 0;
 }
