@@ -6,6 +6,7 @@
 
 #include <litehtml.h>
 
+#include <chrono>
 #include <memory>
 
 namespace kelvor::bench {
@@ -119,16 +120,38 @@ bool HaveLitehtml() {
     return true;
 }
 
-int LitehtmlLayout(const std::string& html, int width) {
+namespace {
+
+litehtml::context& Context() {
     static litehtml::context context = [] {
         litehtml::context made;
         made.load_master_stylesheet(kMasterSheet);
         return made;
     }();
+    return context;
+}
+
+}  // namespace
+
+int LitehtmlLayout(const std::string& html, int width) {
     FixedContainer container(width);
     litehtml::document::ptr document =
-        litehtml::document::createFromString(html.c_str(), &container, &context);
+        litehtml::document::createFromString(html.c_str(), &container, &Context());
     document->render(width);
+    return document->height();
+}
+
+int LitehtmlLayoutTimed(const std::string& html, int width, double& parseMs, double& layoutMs) {
+    using Clock = std::chrono::steady_clock;
+    FixedContainer container(width);
+    const auto start = Clock::now();
+    litehtml::document::ptr document =
+        litehtml::document::createFromString(html.c_str(), &container, &Context());
+    const auto parsed = Clock::now();
+    document->render(width);
+    const auto rendered = Clock::now();
+    parseMs = std::chrono::duration<double, std::milli>(parsed - start).count();
+    layoutMs = std::chrono::duration<double, std::milli>(rendered - parsed).count();
     return document->height();
 }
 
@@ -143,6 +166,11 @@ bool HaveLitehtml() {
 }
 
 int LitehtmlLayout(const std::string&, int) {
+    return 0;
+}
+
+int LitehtmlLayoutTimed(const std::string&, int, double& parseMs, double& layoutMs) {
+    parseMs = layoutMs = 0;
     return 0;
 }
 

@@ -12,4 +12,7 @@ bool HaveLitehtml();
 // the laid-out height; 0 without litehtml.
 int LitehtmlLayout(const std::string& html, int width);
 
+// The same, with the time of each half: parsing (with styles) and rendering, in milliseconds.
+int LitehtmlLayoutTimed(const std::string& html, int width, double& parseMs, double& layoutMs);
+
 }  // namespace kelvor::bench

@@ -25,7 +25,7 @@ class TBlock : public TFlowItem {
 
     // Margins, paddings, borders, sizes and offsets with percentages taken of the given width
     // (and height for heights). The vertical margins are those of marginTop/marginBottom.
-    BoxValues boxFor(int availableWidth, int availableHeight) const;
+    virtual BoxValues boxFor(int availableWidth, int availableHeight) const;
     // The margin-moving step of divisions and lists: when the last visible block inside this
     // one (looking into list items) has an automatic bottom margin, that margin becomes 0 and
     // this block's bottom margin becomes the automatic 14 pixels.

@@ -30,6 +30,8 @@ class TFlowCell {
     // How many blocks enclose the cell: 0 for the root cell, 1 for the body's cell, ... A block
     // added to a cell of depth kMaxBlockDepth or more is never laid out (see limits.h).
     int depth() const { return depth_; }
+    // For cells that are not a block's (table cells): the depth they stand at.
+    void setDepth(int depth) { depth_ = depth; }
 
     // Closes the section (its closing rules) and appends it. An empty section without CLEAR is
     // dropped instead: the result is then nullptr.

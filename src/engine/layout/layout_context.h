@@ -1,5 +1,7 @@
 #pragma once
 
+#include <atomic>
+#include <cstdint>
 #include <functional>
 
 #include "engine/layout/word_widths.h"
@@ -13,7 +15,10 @@ class TDocument;
 class LayoutContext {
   public:
     LayoutContext(TDocument& document, int clientWidth, int clientHeight)
-        : document(document), clientWidth(clientWidth), clientHeight(clientHeight) {}
+        : document(document),
+          clientWidth(clientWidth),
+          clientHeight(clientHeight),
+          pass(NextPass()) {}
 
     TDocument& document;
     int clientWidth;
@@ -22,11 +27,20 @@ class LayoutContext {
     // Called with the number of sections laid out so far, every 50th section.
     std::function<void(int)> progress;
     int sectionsLaidOut = 0;
+    // Tells one layout pass from another: what a table works out during a pass (its row
+    // heights) holds for that pass only, as content may change between passes.
+    const std::uint64_t pass;
 
     void sectionDone() {
         ++sectionsLaidOut;
         if (progress && sectionsLaidOut % 50 == 0)
             progress(sectionsLaidOut);
+    }
+
+  private:
+    static std::uint64_t NextPass() {
+        static std::atomic<std::uint64_t> passes{0};
+        return ++passes;
     }
 };
 

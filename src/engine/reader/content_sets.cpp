@@ -57,9 +57,6 @@ bool IsParagraphContent(const Token& token) {
         return true;
     if (IsInlineStyleTag(tag))
         return true;
-    // Until tables are read, their own tags are passed over like unknown ones.
-    if (IsTableInnerTag(tag) || token.isEnd(Tag::Table))
-        return true;
     if (token.end) {
         switch (tag) {
             case Tag::A:

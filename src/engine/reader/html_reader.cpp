@@ -112,6 +112,9 @@ void HtmlReading::next() {
             --absentEnds_[index];
             continue;
         }
+        // Inside a table read as if its tags were absent, its rows and cells are absent too.
+        if (absentEnds_[static_cast<std::size_t>(Tag::Table)] > 0 && IsTableInnerTag(token_.tag))
+            continue;
         return;
     }
 }

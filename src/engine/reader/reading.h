@@ -116,8 +116,24 @@ class HtmlReading {
     void readListContent(const SymbolSet& term, ListContext* list, ListContent mode);
     void readListItem(const SymbolSet& term, ListContext* list);
 
-    // --- table_tags.cpp (rule 19's place) ---
+    // --- table_tags.cpp (rule 19) ---
+    // Tables nest at most this deep; a deeper TABLE is read as if its tags were absent.
+    static constexpr int kMaxTableNesting = 10;
+    struct TableReading;
+    static SymbolSet TableTerm();
     void readTable(const SymbolSet& term);
+    void makeTable(TableReading& reading);
+    void restyleTable(TableReading& reading);
+    void readTablePart(TableReading& reading, const SymbolSet& cellTerm);
+    void readBetweenRows(TableReading& reading, const SymbolSet& cellTerm);
+    void startRow(TableReading& reading);
+    void endRow(TableReading& reading);
+    void endGroup(TableReading& reading);
+    void readCell(TableReading& reading, const SymbolSet& cellTerm);
+    void readCaption(TableReading& reading, const SymbolSet& cellTerm);
+    void endOpenLink(int position);
+    // Removes the entries above the first `size` (those an element left open inside a cell).
+    void popTo(std::size_t size);
 
     // --- text_document.cpp (rule 20) ---
     void readPlainText();
@@ -140,6 +156,7 @@ class HtmlReading {
     int baseFontSize_ = 3;
     int listLevel_ = 0;
     int nesting_ = 0;
+    int tableNesting_ = 0;
     int form_ = -1;
     int formCount_ = 0;
     bool eucJpConverted_ = false;
