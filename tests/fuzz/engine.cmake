@@ -1,3 +1,4 @@
 # The display engine's fuzz targets (see CMakeLists.txt here).
 kelvor_fuzz_target(style_sheet kelvor_engine)
 kelvor_fuzz_target(link_names kelvor_engine)
+kelvor_fuzz_target(html_reader kelvor_engine)

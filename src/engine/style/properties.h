@@ -38,6 +38,7 @@ struct BoxValues {
     int right = kNotSet;
     int left = kNotSet;
     int autoMargins = 0;  // how many of the horizontal margins are "auto"
+    bool operator==(const BoxValues&) const = default;
 };
 
 // The style values of one element: 60 properties, its identity, charset, em and ex size, link
