@@ -60,11 +60,13 @@ struct QtWindowParts {
 
 QtMessageHandler qtMessages = nullptr;
 
-// The offscreen platform warns at every window shown that it passes no size hints on; a
-// picture needs none, and the line would only puzzle whoever reads the program's output.
+// The offscreen platform warns at every window shown that it passes no size hints on, and Qt
+// that a session without a runtime folder has none; a picture needs neither, and the lines
+// would only puzzle whoever reads the program's output.
 void WithoutOffscreenNoise(QtMsgType type, const QMessageLogContext& context,
                            const QString& message) {
-    if (message.contains(QLatin1String("propagateSizeHints"))) {
+    if (message.contains(QLatin1String("propagateSizeHints")) ||
+        message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"))) {
         return;
     }
     if (qtMessages != nullptr) {
