@@ -2,6 +2,7 @@
 // without a display.
 #include <gtest/gtest.h>
 
+#include <QColor>
 #include <QImage>
 #include <string>
 #include <vector>
@@ -30,6 +31,9 @@ TEST(ProgramModes, ScreenshotSavesTheWindowAfterTheStartUp) {
     QImage shot;
     ASSERT_TRUE(shot.load(QString::fromStdString(temp / "shot.png"), "PNG"));
     EXPECT_EQ(shot.size(), QSize(748, 534));
+    // The picture was taken after start-up: the page has the white background that start-up
+    // gives the display before loading the report.
+    EXPECT_EQ(shot.pixelColor(374, 300), QColor(255, 255, 255));
     // The start-up sequence ran to its end: the report is complete.
     const std::string report =
         platform::PosixFileSystem().readAll(temp / "cache/kelvor/kelvor.htm").value_or("");
@@ -46,6 +50,8 @@ TEST(ProgramModes, ScreenshotOfARunWithoutInputTellsTheUserAndStillSavesTheWindo
     QImage shot;
     ASSERT_TRUE(shot.load(QString::fromStdString(temp / "empty.png"), "PNG"));
     EXPECT_EQ(shot.size(), QSize(748, 534));
+    // The sequence ended before it set the page's white background.
+    EXPECT_NE(shot.pixelColor(374, 300), QColor(255, 255, 255));
 }
 
 TEST(ProgramModes, APictureThatCannotBeWrittenIsReported) {
