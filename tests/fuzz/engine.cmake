@@ -2,3 +2,4 @@
 kelvor_fuzz_target(style_sheet kelvor_engine)
 kelvor_fuzz_target(link_names kelvor_engine)
 kelvor_fuzz_target(html_reader kelvor_engine)
+kelvor_fuzz_target(html_layout kelvor_engine)

@@ -5,6 +5,7 @@
 #include "engine/document/document.h"
 #include "engine/document/limits.h"
 #include "engine/document/list_item.h"
+#include "engine/document/utf8_text.h"
 #include "engine/document/vertical_margins.h"
 #include "platform/ascii.h"
 
@@ -94,7 +95,7 @@ TBodyBlock::TBodyBlock(TDocument& document, const TProperties& properties,
     positioning = Positioning::statical;
     floating = FloatSide::none;
     zIndex = 0;
-    title = properties.propTitle;
+    title = Utf8FromCodePage(properties.propTitle, properties.codePage());
     const StyleDefaults& page = document.defaults().style;
     const auto styled = [&](int index) {
         return !IsNotSet(properties.props[static_cast<std::size_t>(index)]);

@@ -7,6 +7,7 @@
 
 #include "engine/document/flow_cell.h"
 #include "engine/document/flow_item.h"
+#include "engine/document/pictures.h"
 #include "engine/document/section.h"
 #include "engine/style/properties.h"
 
@@ -35,6 +36,13 @@ class TBlock : public TFlowItem {
     bool isAbsolute() const { return positioning == Positioning::absolute; }
     // Tables (a later kind) answer true when they float.
     virtual bool isFloatingTable() const { return false; }
+    virtual bool isBody() const { return false; }
+
+    int layout(LayoutContext& context, int x, int availableWidth, int availableHeight,
+               TIndentMap& map, int y, int& neededWidth) override;
+    WidthRange widthRange(LayoutContext& context) override;
+    void paint(PaintContext& context) const override;
+    bool hitTest(HitTester& tester, int x, int y) const override;
 
     // Vertical margins, fixed when the block was added to its cell.
     int marginTop = 0;
@@ -64,8 +72,20 @@ class TBlock : public TFlowItem {
     BoxValues laidOutBox;
     std::vector<TFlowItem*> drawOrder;
     bool drawOrderMade = false;
+    std::shared_ptr<const TPicture> backgroundPicture;
+    bool backgroundFailed = false;
+
+    std::optional<WidthRange> widths;
 
   protected:
+    // Lays out what is inside the content box; returns the content's bottom and sets the width
+    // it needs. The plain block lays out its cell.
+    virtual int layoutContent(LayoutContext& context, int x, int width, int availableHeight,
+                              TIndentMap& map, int y, int& neededWidth);
+    virtual WidthRange contentWidthRange(LayoutContext& context);
+    // Paints what is inside the border: the children in draw order.
+    virtual void paintContent(PaintContext& context) const;
+
     // A left margin that replaces an unset or zero one (an LI outside any list).
     int defaultLeftMargin_ = 0;
     // Horizontal margins that replace the style's (the body's page margins).
@@ -83,12 +103,13 @@ class TBlock : public TFlowItem {
 // The document's body. Never positioned or floated; its margins are the page margins.
 class TBodyBlock : public TBlock {
   public:
+    bool isBody() const override { return true; }
     // Margins: the BODY attributes when given, else the style's, else the viewer's page
     // margins (width for left and right, height for top and bottom).
     TBodyBlock(TDocument& document, const TProperties& properties,
                std::optional<int> marginWidth = std::nullopt,
                std::optional<int> marginHeight = std::nullopt);
-    std::string title;  // the hint wherever nothing else gives one
+    std::string title;  // the hint wherever nothing else gives one (UTF-8)
 };
 
 // What the reader reads from an HR tag.
@@ -115,6 +136,15 @@ class TRuleBlock : public TBlock {
   public:
     TRuleBlock(TDocument& document, const TProperties& properties,
                const HorizontalRuleAttributes& attributes);
+    bool hitTest(HitTester&, int, int) const override { return false; }
+
+  protected:
+    int layoutContent(LayoutContext& context, int x, int width, int availableHeight,
+                      TIndentMap& map, int y, int& neededWidth) override;
+    WidthRange contentWidthRange(LayoutContext& context) override;
+    void paintContent(PaintContext& context) const override;
+
+  public:
     THorizontalRule rule;
     TColour textColour = 0;
     // After layout: the rule's rectangle.
@@ -127,6 +157,11 @@ class TPage : public TFlowItem {
   public:
     using TFlowItem::TFlowItem;
     bool isEmpty() const override { return true; }
+    int layout(LayoutContext& context, int x, int availableWidth, int availableHeight,
+               TIndentMap& map, int y, int& neededWidth) override;
+    WidthRange widthRange(LayoutContext&) override { return {}; }
+    void paint(PaintContext&) const override {}
+    bool hitTest(HitTester&, int, int) const override { return false; }
 };
 
 }  // namespace kelvor::engine

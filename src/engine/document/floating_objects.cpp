@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "engine/document/limits.h"
+#include "engine/document/utf8_text.h"
 #include "engine/style/lengths.h"
 #include "engine/style/properties.h"
 #include "platform/ascii.h"
@@ -66,11 +67,11 @@ TImageObj::TImageObj(const ImageAttributes& attributes, const TProperties& prope
     link = openLink;
     src = std::string(ascii::TrimWhitespace(attributes.src));
     if (attributes.alt) {
-        alt = *attributes.alt;
+        alt = Utf8FromCodePage(*attributes.alt, properties.codePage());
         while (!alt.empty() && (alt.back() == '\r' || alt.back() == '\n'))
             alt.pop_back();
     }
-    title = attributes.title ? *attributes.title : alt;
+    title = attributes.title ? Utf8FromCodePage(*attributes.title, properties.codePage()) : alt;
     align = ObjectAlignFromText(attributes.align);
     switch (properties.floatSide()) {
         case FloatSide::left:

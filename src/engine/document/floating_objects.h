@@ -48,7 +48,7 @@ class TFloatingObj : public TIDObject {
     LengthAttribute specWidth;
     LengthAttribute specHeight;
     TLinkTarget* link = nullptr;
-    std::string title;  // the hint over it
+    std::string title;  // the hint over it (UTF-8)
 
     // After layout: the size of the object itself (without border and spacing) and where its
     // border box is drawn, in document coordinates.
@@ -58,7 +58,8 @@ class TFloatingObj : public TIDObject {
     int drawY = 0;
 };
 
-// What the reader reads from an IMG tag, unconverted.
+// What the reader reads from an IMG tag, unconverted: ALT and TITLE in the code page of the
+// properties given with them.
 struct ImageAttributes {
     std::string src;
     std::optional<std::string> alt;
@@ -85,7 +86,7 @@ class TImageObj : public TFloatingObj {
               int sourcePosition);
 
     std::string src;  // trimmed
-    std::string alt;  // trailing line ends removed
+    std::string alt;  // UTF-8, trailing line ends removed
     bool ismap = false;
     std::string usemap;  // upper-cased, without a leading "#"
     bool transp = false;

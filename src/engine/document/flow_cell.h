@@ -12,6 +12,10 @@ namespace kelvor::engine {
 class TBlock;
 class TSection;
 class TIndentMap;
+class LayoutContext;
+class PaintContext;
+class HitTester;
+struct WidthRange;
 
 // The items of a body, block, list item or table cell, in document order; owns them.
 class TFlowCell {
@@ -36,6 +40,15 @@ class TFlowCell {
     TFlowItem& addItem(std::unique_ptr<TFlowItem> item);
 
     bool empty() const { return items.empty(); }
+
+    // Layout (layout/cell_layout.cpp): the items one below the other from y; returns the
+    // height.
+    int layout(LayoutContext& context, int x, int width, int availableHeight, TIndentMap& map,
+               int y, int& neededWidth);
+    WidthRange widthRange(LayoutContext& context);
+    // Painting and hit testing (paint/): the items in `order` (all of them when empty).
+    void paint(PaintContext& context, const std::vector<TFlowItem*>& order) const;
+    bool hitTest(HitTester& tester, int x, int y) const;
 
     std::vector<std::unique_ptr<TFlowItem>> items;
     std::string tagName;

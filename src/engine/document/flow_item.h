@@ -4,6 +4,17 @@ namespace kelvor::engine {
 
 class TDocument;
 class TFlowCell;
+class TIndentMap;
+class LayoutContext;
+class PaintContext;
+class HitTester;
+
+// The narrowest width at which nothing overflows and the width at which no line breaks but at
+// BR marks.
+struct WidthRange {
+    int minimum = 0;
+    int maximum = 0;
+};
 
 // An object that can be the target of an ID.
 class TIDObject {
@@ -30,6 +41,18 @@ class TFlowItem : public TIDObject {
     virtual bool isEmpty() const { return false; }
 
     int yPosition() const override { return y; }
+
+    // Layout (layout/): places the item at (x, y) in a column `availableWidth` wide, registers
+    // floating content with `map`, returns its height in the flow and sets `neededWidth` to the
+    // width it would need.
+    virtual int layout(LayoutContext& context, int x, int availableWidth, int availableHeight,
+                       TIndentMap& map, int y, int& neededWidth) = 0;
+    // Minimum and maximum width (layout/), worked out once and kept.
+    virtual WidthRange widthRange(LayoutContext& context) = 0;
+    // Painting and hit testing (paint/), at the places the last layout gave.
+    virtual void paint(PaintContext& context) const = 0;
+    // Reports what lies at (x, y) to `tester`; true when something was hit.
+    virtual bool hitTest(HitTester& tester, int x, int y) const = 0;
 
     // Source extent (character positions of the reader).
     int startPosition = -1;

@@ -27,7 +27,7 @@ struct TFontRun {
     int start = 0;
     TDocFont font;
     TLinkTarget* link = nullptr;  // when the run is part of a link
-    std::string title;            // the hint over the run
+    std::string title;            // the hint over the run (UTF-8)
     TColour background = kNoColour;
     int verticalAlign = 0;
 };

@@ -15,6 +15,18 @@ inline constexpr int kMaxImageBorder = 10;
 // The automatic paragraph margin, in pixels.
 inline constexpr int kAutoParagraphMargin = 14;
 
+// Layout keeps every coordinate within this many pixels of the origin: far beyond any page, and
+// far enough from the int limits that the sums of layout cannot overflow, however tall or wide
+// the content a document asks for.
+inline constexpr int kMaxCoordinate = 1 << 28;
+
+// A sum worked out wide, brought into the coordinate range.
+constexpr int Saturated(long long value) {
+    return value > kMaxCoordinate
+               ? kMaxCoordinate
+               : (value < -kMaxCoordinate ? -kMaxCoordinate : static_cast<int>(value));
+}
+
 // Documents with more links than this get no keyboard focus objects for them.
 inline constexpr int kManyLinks = 400;
 

@@ -107,8 +107,10 @@ TListItemBlock::TListItemBlock(TDocument& document, const TProperties& propertie
     if (spec.kind == ListKind::alone)
         defaultLeftMargin_ = 16;
     markerImage = properties.listStyleImage();
-    if (!markerImage.empty() && marker != MarkerKind::none)
+    if (!markerImage.empty() && marker != MarkerKind::none) {
+        imageFallback = marker;
         marker = MarkerKind::image;
+    }
 }
 
 }  // namespace kelvor::engine

@@ -46,10 +46,18 @@ class TListItemBlock : public TBlock {
     // The text of a number marker: the number in the kind's form followed by ".".
     static std::u16string MarkerText(MarkerKind kind, int number);
 
+  protected:
+    int layoutContent(LayoutContext& context, int x, int width, int availableHeight,
+                      TIndentMap& map, int y, int& neededWidth) override;
+    void paintContent(PaintContext& context) const override;
+
+  public:
     MarkerKind marker = MarkerKind::none;
     int number = 1;
-    std::string markerImage;  // list-style-image URL, for MarkerKind::image
-    TDocFont markerFont;      // the item's font: colour of bullets, font of numbers
+    std::string markerImage;                        // list-style-image URL, for MarkerKind::image
+    MarkerKind imageFallback = MarkerKind::none;    // drawn while the image is not there
+    std::shared_ptr<const TPicture> markerPicture;  // asked for at layout
+    TDocFont markerFont;  // the item's font: colour of bullets, font of numbers
 };
 
 }  // namespace kelvor::engine

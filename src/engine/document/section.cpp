@@ -5,6 +5,7 @@
 #include "engine/document/document.h"
 #include "engine/document/link_target.h"
 #include "engine/document/text_case.h"
+#include "engine/document/utf8_text.h"
 #include "engine/style/lengths.h"
 #include "platform/ascii.h"
 
@@ -29,6 +30,23 @@ FirstLineIndent IndentOf(const TProperties& properties) {
                                              properties.fontCache().services().pixelsPerInch()),
                               -kMaxLengthPixels, kMaxLengthPixels);
     return indent;
+}
+
+// Elements whose background is painted as a box: text inside them keeps a clear ground. Only
+// inline elements lend their background to their text.
+bool IsBlockTag(std::string_view tag) {
+    static constexpr std::string_view kBlocks[] = {
+        "address", "blockquote", "body", "caption", "center", "dd",    "default", "dir",
+        "div",     "dl",         "dt",   "form",    "h1",     "h2",    "h3",      "h4",
+        "h5",      "h6",         "hr",   "li",      "menu",   "ol",    "p",       "pre",
+        "table",   "td",         "th",   "tr",      "ul",     "tbody", "thead",   "tfoot",
+    };
+    const std::string lower = ascii::LowerCased(tag);
+    for (std::string_view block : kBlocks) {
+        if (lower == block)
+            return true;
+    }
+    return false;
 }
 
 bool SameLook(const TFontRun& a, const TFontRun& b) {
@@ -57,6 +75,7 @@ TSection::TSection(TDocument& document, const TProperties& properties) : TFlowIt
         align = TextAlignment::left;
     firstIndent = IndentOf(properties);
     lineHeight = properties.font().lineHeight;
+    hidden = properties.visibility() == kVisibilityHidden;
     changeFont(properties);
     document.setBuildingSection(this);
     for (const TDocument::OpenInlineBorder& border : document.openInlineBorders())
@@ -79,8 +98,10 @@ void TSection::changeFont(const TProperties& properties) {
         if (!link->fonts && properties.linkFonts())
             link->fonts = *properties.linkFonts();
     }
-    run.title = properties.propTitle;
-    run.background = properties.backgroundColour();
+    if (!properties.propTitle.empty())
+        run.title = Utf8FromCodePage(properties.propTitle, properties.codePage());
+    if (!IsBlockTag(properties.propTag))
+        run.background = properties.backgroundColour();
     run.verticalAlign = VerticalAlignNumber(properties.text(VerticalAlign));
     if (!runs.empty() && runs.back().start == run.start) {
         runs.pop_back();
@@ -263,23 +284,32 @@ void TSection::close() {
             box.end = static_cast<int>(text.size());
     }
 
+    // Each rule marks what it removes; the text is compacted only after a rule that found
+    // something.
     std::vector<char> remove(text.size(), 0);
+    bool found = false;
+    const auto mark = [&](std::size_t i) {
+        remove[i] = 1;
+        found = true;
+    };
     const auto apply = [&]() {
-        if (std::find(remove.begin(), remove.end(), 1) != remove.end())
+        if (found) {
             removeCharacters(remove);
-        remove.assign(text.size(), 0);
+            remove.assign(text.size(), 0);
+            found = false;
+        }
     };
 
     // Leading spaces.
     for (std::size_t i = 0; i < text.size() && text[i] == kSpace; ++i)
-        remove[i] = 1;
+        mark(i);
     apply();
 
     // Soft hyphens leave a break point of class "s" on the character before them.
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] != kSoftHyphen)
             continue;
-        remove[i] = 1;
+        mark(i);
         std::size_t before = i;
         while (before > 0 && text[before - 1] == kSoftHyphen)
             --before;
@@ -291,7 +321,7 @@ void TSection::close() {
     // One space of each run of spaces.
     for (std::size_t i = 1; i < text.size(); ++i) {
         if (text[i] == kSpace && text[i - 1] == kSpace)
-            remove[i] = 1;
+            mark(i);
     }
     apply();
 
@@ -299,7 +329,7 @@ void TSection::close() {
     for (const auto& object : objects) {
         const std::size_t after = static_cast<std::size_t>(object->charIndex) + 1;
         if (object->isFloating() && after < text.size() && text[after] == kSpace)
-            remove[after] = 1;
+            mark(after);
     }
     apply();
 
@@ -309,18 +339,18 @@ void TSection::close() {
             continue;
         if ((i > 0 && text[i - 1] == kBreakMark) ||
             (i + 1 < text.size() && text[i + 1] == kBreakMark)) {
-            remove[i] = 1;
+            mark(i);
         }
     }
     apply();
 
     // A BR mark that ends the text (unless it is all there is), then a trailing space.
     if (text.size() > 1 && text.back() == kBreakMark) {
-        remove.back() = 1;
+        mark(text.size() - 1);
         apply();
     }
     if (!text.empty() && text.back() == kSpace) {
-        remove.back() = 1;
+        mark(text.size() - 1);
         apply();
     }
 

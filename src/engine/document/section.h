@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -11,6 +12,7 @@
 #include "engine/document/font_run.h"
 #include "engine/document/form_control.h"
 #include "engine/document/text_marks.h"
+#include "engine/document/text_piece.h"
 #include "engine/style/properties.h"
 
 namespace kelvor::engine {
@@ -89,6 +91,12 @@ class TSection : public TFlowItem {
     bool isEmpty() const override { return text.empty(); }
     virtual bool isPreformatted() const { return false; }
 
+    int layout(LayoutContext& context, int x, int availableWidth, int availableHeight,
+               TIndentMap& map, int y, int& neededWidth) override;
+    WidthRange widthRange(LayoutContext& context) override;
+    void paint(PaintContext& context) const override;
+    bool hitTest(HitTester& tester, int x, int y) const override;
+
     // Inline boxes (kept by the document, which starts and ends them; see
     // TDocument::startInlineBorder).
     void beginInlineBox(int id, const BoxValues& box);
@@ -108,10 +116,17 @@ class TSection : public TFlowItem {
     int lineHeight = 0;  // pixels; 0 for "normal"
     ClearSide clear = ClearSide::none;
     bool wrap = true;     // false: lines break only at BR marks
+    bool hidden = false;  // visibility: hidden
     bool anchor = false;  // holds an A NAME
 
     // After layout.
     std::vector<LineRec> lines;
+    int sectionX = 0;      // the left edge that line indents count from
+    int sectionWidth = 0;  // the width it was laid out in
+    // Measured once (layout/text_measure.cpp) and kept.
+    std::vector<TextPiece> pieces;
+    bool measured = false;
+    std::optional<WidthRange> widths;
 
   protected:
     // Removes the marked characters and moves every index (runs, objects, controls, boxes).

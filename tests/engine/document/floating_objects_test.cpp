@@ -33,6 +33,18 @@ TEST_F(FloatingObjects, ImageAttributesAreReadWithTheirLimits) {
     EXPECT_EQ(image.sourcePosition, 7);
 }
 
+TEST_F(FloatingObjects, AltAndTitleTextsBecomeUtf8FromTheirCodePage) {
+    ImageAttributes attributes;
+    attributes.alt = "caf\xE9";             // Windows-1252, the system default
+    attributes.title = "\xC4\xE8\xE5\xE0";  // Windows-1251
+    TImageObj latin(attributes, top(), nullptr, 0);
+    EXPECT_EQ(latin.alt, "caf\xC3\xA9");
+    TProperties& cyrillic = push("span");
+    cyrillic.setCodePage(1251);
+    TImageObj russian(attributes, cyrillic, nullptr, 0);
+    EXPECT_EQ(russian.title, "\xD0\x94\xD0\xB8\xD0\xB5\xD0\xB0");
+}
+
 TEST_F(FloatingObjects, FloatingImagesGetSpaceAndLinkedImagesABorder) {
     ImageAttributes left;
     left.align = "LEFT";

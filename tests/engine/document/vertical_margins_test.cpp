@@ -131,6 +131,16 @@ TEST_F(VerticalMargins, DivisionTakesOverItsLastParagraphsMargin) {
     EXPECT_EQ(other.marginBottom, 0);
 }
 
+TEST_F(VerticalMargins, DivisionKeepsALargerBottomMarginOfItsOwn) {
+    TBlock& div = open("div", "margin-bottom: 30px");
+    TBlock& inner = open("p");
+    close(inner);
+    close(div);
+    div.moveInnerBottomMargin();
+    EXPECT_EQ(inner.marginBottom, 0);
+    EXPECT_EQ(div.marginBottom, 30);
+}
+
 TEST_F(VerticalMargins, ListTakesTheMarginOfItsLastItemsParagraph) {
     TBlock& list = open("ul");
     push("li");
