@@ -11,9 +11,9 @@
 #include <memory>
 #include <system_error>
 
-#include "app/blank_document.h"
 #include "app/main_form.h"
 #include "app/posix_services.h"
+#include "app/screen_document.h"
 #include "platform/posix/stderr_user_interface.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_font_services.h"
@@ -31,7 +31,7 @@ char qtName[] = "kelvor";
 char* qtArgv[] = {qtName, nullptr};
 
 std::unique_ptr<engine::ViewDocument> MakeDocument() {
-    return std::make_unique<BlankDocument>(std::make_unique<platform::qt::QtFontServices>());
+    return std::make_unique<ScreenDocument>(std::make_unique<platform::qt::QtFontServices>());
 }
 
 bool HasDisplay() {
