@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev libgl-dev libpng-dev libjpeg-dev zlib1g-dev
     fonts-liberation tzdata unicode-cldr-core clang-format clang libclang-rt-14-dev
+    dpkg-dev file binutils
 )
 
 missing=()

@@ -3,28 +3,21 @@
 #include <cstdio>
 #include <exception>
 
+#include "app/posix_services.h"
 #include "kelvor/kelvor_state.h"
 #include "kelvor/recording_display.h"
 #include "kelvor/startup.h"
 #include "platform/platform.h"
-#include "platform/posix/posix_clock.h"
-#include "platform/posix/posix_environment.h"
-#include "platform/posix/posix_file_system.h"
-#include "platform/posix/posix_registry.h"
-#include "platform/posix/posix_time_zone.h"
 #include "platform/posix/stderr_user_interface.h"
 
 namespace kelvor::app {
 
 int RunHeadless(const std::vector<std::string>& arguments) {
-    platform::PosixEnvironment environment(arguments);
-    platform::PosixFileSystem files;
-    platform::PosixRegistry registry(files, platform::PosixRegistry::DefaultPath(environment));
-    platform::PosixClock clock;
-    platform::PosixTimeZone timeZone;
+    PosixServices system(arguments);
     platform::StderrUserInterface ui;
-    platform::Platform services{environment, files, registry, clock, timeZone, ui};
-    RecordingDisplay display(files);
+    platform::Platform services{system.environment, system.files,    system.registry,
+                                system.clock,       system.timeZone, ui};
+    RecordingDisplay display(system.files);
     KelvorState state(services, display);
 
     try {

@@ -52,10 +52,12 @@ void WindowCommands::Run(Command command) {
     }
 }
 
-void WindowCommands::startup() {
-    Guarded([this] { kelvor::startup(state_); });
+bool WindowCommands::startup() {
+    bool completed = false;
+    Guarded([&] { completed = kelvor::startup(state_) == StartupOutcome::Completed; });
     // Only the parser gives the window a caption; a run without a stream leaves it as it was.
     services_.window.SetCaption(state_.caption);
+    return completed;
 }
 
 void WindowCommands::myresize(int outerWidth, int outerHeight) {

@@ -34,8 +34,9 @@ class WindowCommands {
     // Runs the handler of a menu item (nothing for the divider and the table item).
     void Run(Command command);
 
-    // Activation: the start-up sequence, then the caption it leaves.
-    void startup();
+    // Activation: the start-up sequence, then the caption it leaves. True when the sequence
+    // ran to its end.
+    bool startup();
     // The window's outer size changed.
     void myresize(int outerWidth, int outerHeight);
 

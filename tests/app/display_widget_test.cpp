@@ -17,22 +17,12 @@
 #include "engine/view/view_fakes.h"
 #include "fakes/platform/fake_platform.h"
 #include "platform/qt/qt_font_services.h"
+#include "qt_application.h"
 
 namespace kelvor {
 namespace {
 
-// One application for the whole test program. It is never destroyed: taking it down among the
-// program's static objects at exit crashes inside Qt.
-QApplication& Application() {
-    static int argc = 1;
-    static char name[] = "kelvor_app_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        return new QApplication(argc, argv);
-    }();
-    return *app;
-}
+using testing::Application;
 
 // A white page with one red block at document (20, 300) .. (120, 340).
 class BlockDocument : public testing::FakeDocument {

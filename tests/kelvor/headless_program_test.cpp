@@ -54,9 +54,9 @@ TEST(HeadlessProgram, WithoutInputFileTellsTheUserAndEndsEarly) {
 
 TEST(HeadlessProgram, WrongCommandLine) {
     TempFolder temp;
-    EXPECT_EQ(RunProgram(temp, "").status, 2);
-    EXPECT_EQ(RunProgram(temp, "invitation.ics").status, 2);
     EXPECT_EQ(RunProgram(temp, "--window").status, 2);
+    EXPECT_EQ(RunProgram(temp, "-v").status, 2);
+    EXPECT_EQ(RunProgram(temp, "--screenshot").status, 2);
 }
 
 }  // namespace

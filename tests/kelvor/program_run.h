@@ -13,6 +13,7 @@ namespace kelvor::testing {
 struct ProgramRun {
     int status = -1;
     std::string errors;
+    std::string output;
 };
 
 // Runs the built program in a clean environment whose only folders are inside temp; further
@@ -22,13 +23,14 @@ inline ProgramRun RunProgram(const TempFolder& temp, const std::string& argument
     const std::string command = "env -i " + variables + " PATH=/usr/bin:/bin HOME='" + temp.path() +
                                 "' XDG_CACHE_HOME='" + temp / "cache" + "' KELVOR_REGISTRY='" +
                                 temp / "registry" + "' '" + KELVOR_PROGRAM_PATH + "' " + arguments +
-                                " 2>'" + temp / "stderr" + "' >/dev/null";
+                                " 2>'" + temp / "stderr" + "' >'" + temp / "stdout" + "'";
     ProgramRun run;
     const int raw = std::system(command.c_str());
     if (raw != -1 && WIFEXITED(raw)) {
         run.status = WEXITSTATUS(raw);
     }
     run.errors = platform::PosixFileSystem().readAll(temp / "stderr").value_or("");
+    run.output = platform::PosixFileSystem().readAll(temp / "stdout").value_or("");
     return run;
 }
 
