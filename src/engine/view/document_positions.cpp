@@ -8,6 +8,7 @@
 #include "engine/document/document.h"
 #include "engine/document/limits.h"
 #include "engine/document/section.h"
+#include "engine/document/table.h"
 #include "engine/paint/line_geometry.h"
 
 namespace kelvor::engine {
@@ -44,8 +45,17 @@ void DocumentPositions::addCell(const TFlowCell& cell) {
                 continue;
             }
             addCell(block->cell());
+        } else if (const auto* grid = dynamic_cast<const TTableGrid*>(item.get())) {
+            // Cells count row by row, left to right, as they are read; tables nest at most
+            // ten deep, which bounds this recursion too.
+            for (const auto& row : grid->rows) {
+                for (const TableSlot& slot : row->cells) {
+                    if (slot.cell && slot.cell->content) {
+                        addCell(*slot.cell->content);
+                    }
+                }
+            }
         }
-        // Tables keep their cells elsewhere; they join here when the table model does.
     }
 }
 

@@ -213,6 +213,23 @@ TEST_F(EngineLinks, PositionsCountTheTextOfNestedBlocksInReadingOrder) {
     EXPECT_FALSE(doc->objectTop(-1).has_value());
 }
 
+TEST_F(EngineLinks, TableCellsCountInReadingOrderAndNameTheirLines) {
+    // Cells are read row by row: "a " 0-1, "b " 2-3, "c " 4-5; the second row lies below the
+    // first, so its line is found again at its own top.
+    Show("/docs/page.htm", "<table><tr><td>a</td><td>b</td></tr><tr><td>c</td></tr></table>");
+    EXPECT_EQ(doc->characterAt(0), u'a');
+    EXPECT_EQ(doc->characterAt(2), u'b');
+    EXPECT_EQ(doc->characterAt(4), u'c');
+    EXPECT_EQ(doc->characterAt(6), 0);
+    ASSERT_TRUE(doc->objectTop(4).has_value());
+    ASSERT_TRUE(doc->objectTop(0).has_value());
+    EXPECT_EQ(doc->objectTop(2), doc->objectTop(0));
+    EXPECT_LT(*doc->objectTop(0), *doc->objectTop(4));
+    const auto third = doc->objectAt(*doc->objectTop(4));
+    ASSERT_TRUE(third.has_value());
+    EXPECT_EQ(third->index, 4);
+}
+
 TEST_F(EngineLinks, DraggingSelectsAndTheSelectionIsPaintedInverted) {
     Show("/docs/page.htm", "<p>Hello world</p>");
     display->MouseDown(engine::MouseButton::left, {}, 19, 20);  // "e"
