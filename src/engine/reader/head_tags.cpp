@@ -79,7 +79,9 @@ void HtmlReading::readBodyTag() {
         (!section_ || (section_->objects.empty() && section_->controls.empty() &&
                        std::all_of(section_->text.begin(), section_->text.end(),
                                    [](char16_t c) { return c == u' '; })));
-    if (!nothingYet || !stack_.canPushInline()) {
+    // An open table is not in the body yet, so the body looks empty; it still reads into the
+    // body's cell, which a new body would free under it.
+    if (!nothingYet || tableNesting_ > 0 || !stack_.canPushInline()) {
         next();
         return;
     }

@@ -22,6 +22,19 @@ TEST_F(TableReading, RowsCellsAndImpliedRows) {
     EXPECT_NE(dynamic_cast<TTableBlock*>(items[0].get()), nullptr);
 }
 
+TEST_F(TableReading, ABodyTagInsideATableIsSkipped) {
+    // The table is not in the body until it ends, so the body still looks empty there; a new
+    // body would leave the table reading into the cell of the one it replaced.
+    read("<table><body bgcolor=red><tr><td>a</td></tr><tr><body><td>b</td></tr></table>c");
+    ASSERT_EQ(tables().size(), 1u);
+    EXPECT_EQ(rowLengths(), "1 1");
+    EXPECT_EQ(CellText(*slot(0, 0)), "a ");
+    EXPECT_EQ(CellText(*slot(1, 0)), "b ");
+    const auto& items = doc.body()->cell().items;
+    ASSERT_EQ(items.size(), 2u);
+    EXPECT_NE(dynamic_cast<TTableBlock*>(items[0].get()), nullptr);
+}
+
 TEST_F(TableReading, TextAndStyleBeforeTheFirstRowStandBeforeTheTable) {
     read("<table> <style>td { color: #ff0000 }</style>before<tr><td>x</td></tr></table>");
     const auto& items = doc.body()->cell().items;
