@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <string>
 
+#include "engine/document/utf8_text.h"
+
 namespace kelvor::tools {
 
 namespace {
@@ -10,24 +12,6 @@ namespace {
 std::string Box(const platform::Rect& rect) {
     return std::to_string(rect.left) + " " + std::to_string(rect.top) + " " +
            std::to_string(rect.width()) + " " + std::to_string(rect.height());
-}
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
 }
 
 }  // namespace
@@ -41,18 +25,11 @@ std::string DumpCanvas::Hex(platform::RgbColour colour) {
 
 std::string DumpCanvas::Quoted(std::u16string_view text) {
     std::string out = "\"";
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char32_t c = text[i];
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-            text[i + 1] <= 0xDFFF) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-            ++i;
-        } else if (c >= 0xD800 && c <= 0xDFFF) {
-            c = 0xFFFD;  // half a pair has no UTF-8 form
-        }
+    // Quote marks and backslashes are single bytes in UTF-8, never part of a longer sequence.
+    for (const char c : engine::Utf8FromUtf16(text)) {
         if (c == '"' || c == '\\')
             out += '\\';
-        AppendUtf8(out, c);
+        out += c;
     }
     return out + "\"";
 }
