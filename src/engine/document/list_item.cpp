@@ -37,10 +37,10 @@ std::u16string Ascii(std::string_view text) {
 
 }  // namespace
 
-MarkerKind TListItemBlock::ListMarker(const ListItemSpec& spec) {
-    switch (spec.kind) {
+MarkerKind TListItemBlock::ListMarker(const ListItemSpec& shape) {
+    switch (shape.kind) {
         case ListKind::ordered:
-            switch (spec.numbering) {
+            switch (shape.numbering) {
                 case 'A':
                     return MarkerKind::upperAlpha;
                 case 'a':
@@ -53,10 +53,10 @@ MarkerKind TListItemBlock::ListMarker(const ListItemSpec& spec) {
                     return MarkerKind::decimal;
             }
         case ListKind::unordered: {
-            if (spec.plain)
+            if (shape.plain)
                 return MarkerKind::none;
             // Levels 1, 4, 7, ... disc; 2, 5, ... circle; 3, 6, ... square.
-            const int level = spec.level < 1 ? 1 : spec.level;
+            const int level = shape.level < 1 ? 1 : shape.level;
             constexpr MarkerKind kBullets[3] = {MarkerKind::disc, MarkerKind::circle,
                                                 MarkerKind::square};
             return kBullets[(level - 1) % 3];
@@ -99,12 +99,12 @@ std::u16string TListItemBlock::MarkerText(MarkerKind kind, int number) {
 }
 
 TListItemBlock::TListItemBlock(TDocument& document, const TProperties& properties,
-                               const ListItemSpec& spec)
-    : TBlock(document, properties), number(spec.number), markerFont(properties.font()) {
-    marker = ListMarker(spec);
+                               const ListItemSpec& shape)
+    : TBlock(document, properties), number(shape.number), markerFont(properties.font()) {
+    marker = ListMarker(shape);
     if (const std::optional<MarkerKind> styled = MarkerFromStyle(properties.listStyleType()))
         marker = *styled;
-    if (spec.kind == ListKind::alone)
+    if (shape.kind == ListKind::alone)
         defaultLeftMargin_ = 16;
     markerImage = properties.listStyleImage();
     if (!markerImage.empty() && marker != MarkerKind::none) {

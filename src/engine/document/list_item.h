@@ -39,10 +39,10 @@ struct ListItemSpec {
 // A list item with its marker.
 class TListItemBlock : public TBlock {
   public:
-    TListItemBlock(TDocument& document, const TProperties& properties, const ListItemSpec& spec);
+    TListItemBlock(TDocument& document, const TProperties& properties, const ListItemSpec& shape);
 
     // The marker that the list gives (before the style's list-style-type is applied).
-    static MarkerKind ListMarker(const ListItemSpec& spec);
+    static MarkerKind ListMarker(const ListItemSpec& shape);
     // The text of a number marker: the number in the kind's form followed by ".".
     static std::u16string MarkerText(MarkerKind kind, int number);
 

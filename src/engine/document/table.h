@@ -149,7 +149,7 @@ class TTableRow {
     int tallestStartingCell = 0;
 };
 
-// One column specification of COL/COLGROUP, used once by the initialisation.
+// The settings of one COL/COLGROUP column, used once by the initialisation.
 struct ColumnSpec {
     TableLength width;
     std::string align;

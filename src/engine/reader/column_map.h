@@ -5,7 +5,7 @@
 
 namespace kelvor::engine {
 
-// Which columns the cells of a table take, row by row, for tables with COL specifications: one
+// Which columns the cells of a table take, row by row, for tables with COL settings: one
 // text per row, "o" for a free column and "x" for a taken one. A cell takes the first free
 // column of its row and marks its columns in the rows it spans. Rows above the current one are
 // never asked again and are dropped, so the map stays small however long the table.
@@ -14,7 +14,7 @@ class TColumnMap {
     // Rows below the current one that a row span marks are kept within this many.
     static constexpr int kMaxRowsAhead = 1000;
 
-    // The number of columns the COL specifications give; 0 (no specifications) turns the map
+    // The number of columns the COL settings give; 0 (no settings) turns the map
     // off.
     void setWidth(int width) { width_ = width; }
     int width() const { return width_; }

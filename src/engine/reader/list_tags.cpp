@@ -138,25 +138,25 @@ void HtmlReading::readListItem(const SymbolSet& term, ListContext* list) {
         return;
     }
     closeSection();
-    ListItemSpec spec;
+    ListItemSpec shape;
     if (list != nullptr && list->isList)
-        spec.kind = list->kind;
+        shape.kind = list->kind;
     else
-        spec.kind = tag == Tag::Li ? ListKind::alone : ListKind::definition;
-    spec.level = listLevel_;
+        shape.kind = tag == Tag::Li ? ListKind::alone : ListKind::definition;
+    shape.level = listLevel_;
     if (list != nullptr) {
-        spec.numbering = list->numbering;
-        spec.plain = list->plain;
+        shape.numbering = list->numbering;
+        shape.plain = list->plain;
         const std::optional<int> value = attributes().number(Attr::Value);
         if (list->kind == ListKind::ordered && tag == Tag::Li && value && *value != 0)
             list->number = *value;
-        spec.number = list->number;
+        shape.number = list->number;
         if (list->number < std::numeric_limits<int>::max())
             ++list->number;
     }
     const int position = token_.position;
     pushElement(tag);
-    TBlock* item = addBlock(std::make_unique<TListItemBlock>(document_, top(), spec));
+    TBlock* item = addBlock(std::make_unique<TListItemBlock>(document_, top(), shape));
     cell_ = &item->cell();
     openSection();
     const std::uint64_t firstSection = sectionCount_;
@@ -167,7 +167,7 @@ void HtmlReading::readListItem(const SymbolSet& term, ListContext* list) {
         inner.addEnd(end);
     inner.add(Tag::Li).add(Tag::Dd).add(Tag::Dt);
     readListContent(inner, list,
-                    spec.kind == ListKind::alone ? ListContent::aloneItem : ListContent::item);
+                    shape.kind == ListKind::alone ? ListContent::aloneItem : ListContent::item);
     // An empty item still gets a line for its marker.
     if (section_ && sectionCount_ == firstSection && section_->text.empty() &&
         section_->objects.empty() && section_->controls.empty()) {

@@ -198,10 +198,10 @@ void HtmlReading::readTable(const SymbolSet& /*term*/) {
 
     TTableGrid& grid = reading.table->grid();
     for (const ColumnValues& column : reading.columns) {
-        ColumnSpec spec;
-        spec.width = column.width;
-        spec.align = column.align;
-        grid.columnSpecs.push_back(spec);
+        ColumnSpec setting;
+        setting.width = column.width;
+        setting.align = column.align;
+        grid.columnSpecs.push_back(setting);
     }
     if (reading.caption != nullptr) {
         TFlowCell& pairCell = reading.pair->cell();
@@ -386,19 +386,20 @@ void HtmlReading::readCell(TableReading& reading, const SymbolSet& cellTerm) {
     const std::size_t stackSize = stack_.size();
     CellAttributes values = ReadCellAttributes(attributes());
     const int column = reading.map.place(reading.rowIndex, values.colSpan, values.rowSpan);
-    const ColumnValues* spec = column >= 0 && column < static_cast<int>(reading.columns.size())
-                                   ? &reading.columns[static_cast<std::size_t>(column)]
-                                   : nullptr;
+    const ColumnValues* setting = column >= 0 && column < static_cast<int>(reading.columns.size())
+                                      ? &reading.columns[static_cast<std::size_t>(column)]
+                                      : nullptr;
     pushElement(tag);
     const std::string align(attributes().text(Attr::Align));
     if (!align.empty())
         applyAlign(align);
-    else if (spec != nullptr && !spec->align.empty())
-        applyAlign(spec->align);
+    else if (setting != nullptr && !setting->align.empty())
+        applyAlign(setting->align);
     else if (top().textAlign() == TextAlignment::none)
         applyAlign(tag == Tag::Th ? "center" : "left");
     if (values.valign.empty())
-        values.valign = spec != nullptr && !spec->valign.empty() ? spec->valign : reading.rowValign;
+        values.valign =
+            setting != nullptr && !setting->valign.empty() ? setting->valign : reading.rowValign;
     TTableBlock& table = *reading.table;
     auto cell = std::make_unique<TTableCell>(&table, table.cell().depth() + 1, values, top());
     if (cell->width.set())

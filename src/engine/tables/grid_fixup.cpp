@@ -115,18 +115,18 @@ void TTableGrid::initialise() {
     }
     columns = LongestRow(rows);
 
-    // Column specifications give widths to the cells that stand in their columns.
+    // COL settings give widths to the cells that stand in their columns.
     if (!columnSpecs.empty()) {
         for (const auto& row : rows) {
             const int count = std::min({static_cast<int>(row->cells.size()), columns,
                                         static_cast<int>(columnSpecs.size())});
             for (int i = 0; i < count; ++i) {
                 TableSlot& slot = row->cells[static_cast<std::size_t>(i)];
-                const ColumnSpec& spec = columnSpecs[static_cast<std::size_t>(i)];
-                if (!slot.cell || spec.width.value <= 0)
+                const ColumnSpec& setting = columnSpecs[static_cast<std::size_t>(i)];
+                if (!slot.cell || setting.width.value <= 0)
                     continue;
-                slot.cell->width = spec.width;
-                if (!spec.width.percent)
+                slot.cell->width = setting.width;
+                if (!setting.width.percent)
                     pixelCells = true;
             }
         }

@@ -67,9 +67,9 @@ TEST_F(VerticalMargins, FirstBlockRulesOfBodyDivisionsAndListItems) {
     TBlock& list = cell->addBlock(std::make_unique<TBlock>(doc, top()));
     cell = &list.cell();
     push("li");
-    ListItemSpec spec;
+    ListItemSpec shape;
     auto& item = static_cast<TListItemBlock&>(
-        cell->addBlock(std::make_unique<TListItemBlock>(doc, top(), spec)));
+        cell->addBlock(std::make_unique<TListItemBlock>(doc, top(), shape)));
     cell = &item.cell();
     TBlock& first = open("p");
     close(first);
@@ -144,8 +144,8 @@ TEST_F(VerticalMargins, DivisionKeepsALargerBottomMarginOfItsOwn) {
 TEST_F(VerticalMargins, ListTakesTheMarginOfItsLastItemsParagraph) {
     TBlock& list = open("ul");
     push("li");
-    ListItemSpec spec;
-    auto& item = cell->addBlock(std::make_unique<TListItemBlock>(doc, top(), spec));
+    ListItemSpec shape;
+    auto& item = cell->addBlock(std::make_unique<TListItemBlock>(doc, top(), shape));
     cell = &item.cell();
     TBlock& para = open("p");
     close(para);

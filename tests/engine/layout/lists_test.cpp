@@ -12,11 +12,11 @@ class ListMarkers : public LayoutFixture {
   protected:
     TBlock& list(const std::string& tag, const std::string& style = "") { return open(tag, style); }
 
-    TListItemBlock& item(const std::string& words, ListItemSpec spec,
+    TListItemBlock& item(const std::string& words, ListItemSpec shape,
                          const std::string& style = "") {
         push("li", style);
         auto& added = static_cast<TListItemBlock&>(
-            cell->addBlock(std::make_unique<TListItemBlock>(doc, top(), spec)));
+            cell->addBlock(std::make_unique<TListItemBlock>(doc, top(), shape)));
         cell = &added.cell();
         if (!words.empty())
             text(words);
@@ -24,13 +24,13 @@ class ListMarkers : public LayoutFixture {
     }
     void endItem(TListItemBlock& added) { close(added); }
 
-    static ListItemSpec Spec(ListKind kind, int level, int number = 1, char numbering = '1') {
-        ListItemSpec spec;
-        spec.kind = kind;
-        spec.level = level;
-        spec.number = number;
-        spec.numbering = numbering;
-        return spec;
+    static ListItemSpec Shape(ListKind kind, int level, int number = 1, char numbering = '1') {
+        ListItemSpec shape;
+        shape.kind = kind;
+        shape.level = level;
+        shape.number = number;
+        shape.numbering = numbering;
+        return shape;
     }
 };
 
@@ -39,7 +39,7 @@ class ListMarkers : public LayoutFixture {
 
 TEST_F(ListMarkers, DiscOfAnOuterListEndsOnePixelAboveTheBaseline) {
     TBlock& ul = list("ul");
-    TListItemBlock& one = item("one", Spec(ListKind::unordered, 1));
+    TListItemBlock& one = item("one", Shape(ListKind::unordered, 1));
     endItem(one);
     close(ul);
     layout(800);
@@ -49,9 +49,9 @@ TEST_F(ListMarkers, DiscOfAnOuterListEndsOnePixelAboveTheBaseline) {
 
 TEST_F(ListMarkers, CircleAndSquareForTheNextLevels) {
     TBlock& ul = list("ul");
-    TListItemBlock& circle = item("two", Spec(ListKind::unordered, 2));
+    TListItemBlock& circle = item("two", Shape(ListKind::unordered, 2));
     endItem(circle);
-    TListItemBlock& square = item("three", Spec(ListKind::unordered, 3));
+    TListItemBlock& square = item("three", Shape(ListKind::unordered, 3));
     endItem(square);
     close(ul);
     layout(800);
@@ -61,11 +61,11 @@ TEST_F(ListMarkers, CircleAndSquareForTheNextLevels) {
 
 TEST_F(ListMarkers, ThirdNestingLevelShowsSquares) {
     TBlock& outer = list("ul");
-    TListItemBlock& first = item("", Spec(ListKind::unordered, 1));
+    TListItemBlock& first = item("", Shape(ListKind::unordered, 1));
     TBlock& middle = list("ul");
-    TListItemBlock& second = item("", Spec(ListKind::unordered, 2));
+    TListItemBlock& second = item("", Shape(ListKind::unordered, 2));
     TBlock& inner = list("ul");
-    TListItemBlock& third = item("deep", Spec(ListKind::unordered, 3));
+    TListItemBlock& third = item("deep", Shape(ListKind::unordered, 3));
     endItem(third);
     close(inner);
     endItem(second);
@@ -81,11 +81,11 @@ TEST_F(ListMarkers, ThirdNestingLevelShowsSquares) {
 
 TEST_F(ListMarkers, NumbersEndTenPixelsLeftOfTheContent) {
     TBlock& ol = list("ol");
-    TListItemBlock& a = item("a", Spec(ListKind::ordered, 1, 1));
+    TListItemBlock& a = item("a", Shape(ListKind::ordered, 1, 1));
     endItem(a);
-    TListItemBlock& b = item("b", Spec(ListKind::ordered, 1, 4, 'I'));
+    TListItemBlock& b = item("b", Shape(ListKind::ordered, 1, 4, 'I'));
     endItem(b);
-    TListItemBlock& c = item("c", Spec(ListKind::ordered, 1, 28, 'a'));
+    TListItemBlock& c = item("c", Shape(ListKind::ordered, 1, 28, 'a'));
     endItem(c);
     close(ol);
     layout(800);
@@ -96,10 +96,10 @@ TEST_F(ListMarkers, NumbersEndTenPixelsLeftOfTheContent) {
 
 TEST_F(ListMarkers, NoneDrawsNothingAndAnItemAloneGetsADiscAndAMargin) {
     TBlock& ul = list("ul", "list-style-type: none");
-    TListItemBlock& plain = item("plain", Spec(ListKind::unordered, 1));
+    TListItemBlock& plain = item("plain", Shape(ListKind::unordered, 1));
     endItem(plain);
     close(ul);
-    TListItemBlock& alone = item("alone", Spec(ListKind::alone, 0));
+    TListItemBlock& alone = item("alone", Shape(ListKind::alone, 0));
     endItem(alone);
     layout(800);
     // The lone item follows the list (whose bottom margin of 14 it collapses with) at x 26.
@@ -112,10 +112,10 @@ TEST_F(ListMarkers, MarkerImageEndsSixteenPixelsLeftOfTheContentOrFallsBackToThe
     pictures.sizes["dot.gif"] = {6, 6};
     TBlock& ul = list("ul");
     TListItemBlock& shown =
-        item("one", Spec(ListKind::unordered, 1), "list-style-image: url(dot.gif)");
+        item("one", Shape(ListKind::unordered, 1), "list-style-image: url(dot.gif)");
     endItem(shown);
     TListItemBlock& missing =
-        item("two", Spec(ListKind::unordered, 2), "list-style-image: url(gone.gif)");
+        item("two", Shape(ListKind::unordered, 2), "list-style-image: url(gone.gif)");
     endItem(missing);
     close(ul);
     layout(800);
@@ -125,7 +125,7 @@ TEST_F(ListMarkers, MarkerImageEndsSixteenPixelsLeftOfTheContentOrFallsBackToThe
 
 TEST_F(ListMarkers, MarkerTakesTheItemsColour) {
     TBlock& ul = list("ul", "color: #0000ff");
-    TListItemBlock& one = item("one", Spec(ListKind::unordered, 1));
+    TListItemBlock& one = item("one", Shape(ListKind::unordered, 1));
     endItem(one);
     close(ul);
     layout(800);
