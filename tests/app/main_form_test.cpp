@@ -12,15 +12,19 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <algorithm>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "app/screen_document.h"
 #include "engine/view/view_fakes.h"
 #include "fakes/fake_window.h"
 #include "kelvor/installed_run.h"
+#include "platform/qt/qt_font_services.h"
 #include "qt_application.h"
 
 namespace kelvor {
@@ -57,6 +61,12 @@ class ReportDocument : public testing::FakeDocument {
     }
 };
 
+std::unique_ptr<engine::ViewDocument> MakeFakeDocument(ReportDocument*& document) {
+    auto made = std::make_unique<ReportDocument>();
+    document = made.get();
+    return made;
+}
+
 struct Window {
     QApplication& application = testing::Application();
     testing::installed::Installed world;
@@ -64,11 +74,14 @@ struct Window {
     testing::FakePrintDialog printDialog;
     testing::FakeFontDialog fontDialog;
     testing::FakeUrlOpener urls;
-    ReportDocument* document = new ReportDocument;
-    app::TForm1 form{{world.platform, saveDialog, printDialog, fontDialog, urls},
-                     std::unique_ptr<engine::ViewDocument>(document)};
+    ReportDocument* document = nullptr;
+    app::TForm1 form;
 
-    explicit Window(const std::string& example = "invitation.ics") {
+    // With the fake document, whose lines the tests can see, unless `shown` is given.
+    explicit Window(const std::string& example = "invitation.ics",
+                    std::unique_ptr<engine::ViewDocument> shown = nullptr)
+        : form{{world.platform, saveDialog, printDialog, fontDialog, urls},
+               shown ? std::move(shown) : MakeFakeDocument(document)} {
         world.files.addFile("/home/ann/mail/" + example,
                             testing::installed::SourceFile("examples/" + example));
         world.environment.args = {"/home/ann/mail/" + example};
@@ -273,6 +286,60 @@ TEST(MainForm, AClickOnTheOrganizersLinkHandsTheReplyToTheMailProgram) {
     // The click needs nothing more of the display: the report stays.
     EXPECT_EQ(t.control().CurrentFile(), kReport);
     EXPECT_TRUE(t.world.ui.boxes.empty());
+}
+
+// The window as the program builds it: the engine's document measured with the screen's fonts.
+struct ReportWindow : Window {
+    ReportWindow()
+        : Window("invitation.ics", std::make_unique<app::ScreenDocument>(
+                                       std::make_unique<platform::qt::QtFontServices>())) {}
+
+    // The first point of the laid-out page (document coordinates) over a link whose target
+    // holds this text.
+    std::optional<QPoint> findLink(const std::string& text) {
+        engine::ViewDocument& page = control().Document();
+        for (int y = 0; y < control().DocumentHeight(); y += 2) {
+            for (int x = 0; x < control().PanelWidth(); x += 2) {
+                if (page.hitTest(x, y).url.find(text) != std::string::npos) {
+                    return QPoint(x, y);
+                }
+            }
+        }
+        return std::nullopt;
+    }
+
+    void clickAt(QPoint inDocument) {
+        control().SetVerticalPosition(std::max(0, inDocument.y() - 20));
+        const QPoint inPanel(inDocument.x() - control().HorizontalPosition(),
+                             inDocument.y() - control().VerticalPosition());
+        QTest::mouseClick(&form.HtmlDisplay1().panel(), Qt::LeftButton, Qt::NoModifier, inPanel);
+        QApplication::processEvents();
+    }
+};
+
+TEST(MainFormOnTheReport, TheOrganizersLinkWhereTheReportShowsItReachesTheMailProgram) {
+    ReportWindow t;
+    t.open();
+    const std::optional<QPoint> link = t.findLink("sales@example.com");
+    ASSERT_TRUE(link.has_value()) << "the laid-out report shows no organizer link";
+    t.clickAt(*link);
+    EXPECT_EQ(t.urls.opened,
+              (std::vector<std::string>{"mailto:sales@example.com"
+                                        "?subject=Quarterly%20budget%20review"
+                                        "&body=%20%20%20%20%20Enter%20any%20text%20for%20this%20"
+                                        "message"}));
+    EXPECT_EQ(t.control().CurrentFile(), kReport);
+}
+
+TEST(MainFormOnTheReport, TheSourceViewHasNoLinkAndTheReportGetsItBack) {
+    ReportWindow t;
+    t.open();
+    t.choose("Source1");
+    EXPECT_EQ(t.control().CurrentFileMode(), engine::FileMode::plainText);
+    EXPECT_FALSE(t.findLink("sales@example.com").has_value());
+    t.choose("report1");
+    EXPECT_EQ(t.control().CurrentFile(), kReport);
+    EXPECT_TRUE(t.findLink("sales@example.com").has_value());
 }
 
 TEST(MainForm, WithoutAMailProgramTheUserIsToldAndTheReportStays) {
