@@ -50,7 +50,7 @@ PictureAnswer FilePictureSource::request(std::string_view name) {
     if (picture) {
         // Pictures from the cache count too: the document holds them as long as it lives.
         const long long pixels = picture->pixelCount();
-        if (pixels > kDocumentPixelBudget - documentPixels_) {
+        if (pixels > pixelBudget_ - documentPixels_) {
             answer = Failed();
         } else {
             documentPixels_ += pixels;

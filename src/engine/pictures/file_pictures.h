@@ -39,6 +39,9 @@ class FilePictureSource : public PictureSource {
     // Forgets everything, the cache included.
     void clear();
 
+    // The pixel budget of one document (kDocumentPixelBudget unless set).
+    void setPixelBudget(long long pixels) { pixelBudget_ = pixels; }
+
     ImageCache& cache() { return cache_; }
     const ImageCache& cache() const { return cache_; }
 
@@ -50,6 +53,7 @@ class FilePictureSource : public PictureSource {
     ImageCache cache_;
     std::map<std::string, PictureAnswer, std::less<>> document_;
     long long documentPixels_ = 0;
+    long long pixelBudget_ = kDocumentPixelBudget;
 };
 
 }  // namespace kelvor::engine

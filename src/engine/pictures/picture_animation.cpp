@@ -1,6 +1,7 @@
 #include "engine/pictures/picture_animation.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "engine/document/block.h"
 #include "engine/document/document.h"
@@ -130,30 +131,31 @@ void PictureAnimation::start(std::uint64_t nowMs) {
 
 PictureAnimation::Step PictureAnimation::step(std::uint64_t nowMs) {
     Step result;
-    std::vector<std::pair<const DecodedPicture*, platform::Rect>> changed;
+    std::unordered_map<const DecodedPicture*, platform::Rect> changed;
     for (const DecodedPicture* picture : pictures_) {
         if (const std::optional<images::PixelRect> area = picture->decoded().stepAnimation(nowMs)) {
-            changed.emplace_back(picture,
-                                 platform::Rect{area->left, area->top, area->right, area->bottom});
+            changed.emplace(picture,
+                            platform::Rect{area->left, area->top, area->right, area->bottom});
             if (elsewhere_.count(picture) != 0) {
                 result.wholeView = true;
             }
         }
         result.running = result.running || Animating(*picture);
     }
-    if (result.wholeView) {
+    if (result.wholeView || changed.empty()) {
         return result;
     }
     for (const TImageObj* image : images_) {
-        for (const auto& [picture, area] : changed) {
-            if (image->picture.get() != picture) {
-                continue;
-            }
-            const int left = image->drawX + image->border;
-            const int top = image->drawY + image->border;
-            const platform::Rect drawn{left, top, left + image->width, top + image->height};
-            result.rects.push_back(ScaledArea(drawn, picture->width(), picture->height(), area));
+        const auto* picture = static_cast<const DecodedPicture*>(image->picture.get());
+        const auto found = changed.find(picture);
+        if (found == changed.end()) {
+            continue;
         }
+        const int left = image->drawX + image->border;
+        const int top = image->drawY + image->border;
+        const platform::Rect drawn{left, top, left + image->width, top + image->height};
+        result.rects.push_back(
+            ScaledArea(drawn, picture->width(), picture->height(), found->second));
     }
     return result;
 }

@@ -1,6 +1,7 @@
 // The control's side of pictures: the animation timer of the document shown.
 
 #include <algorithm>
+#include <vector>
 
 #include "engine/view/html_display.h"
 
@@ -10,6 +11,9 @@ namespace {
 
 // Interval of the timer that steps animated pictures.
 constexpr int kAnimationInterval = 40;
+// Beyond this many changed rectangles in one tick the panel is painted whole: a page showing a
+// picture a thousand times would otherwise ask for a thousand paints every 40 ms.
+constexpr std::size_t kMostRectangles = 64;
 
 }  // namespace
 
@@ -34,17 +38,21 @@ void THtmlDisplay::AnimationTick() {
         return;
     }
     const AnimationStep step = document_->stepAnimations(host_.milliseconds());
-    if (step.wholeView) {
+    // Only what shows in the panel is painted again.
+    std::vector<platform::Rect> visible;
+    for (const platform::Rect& rect : step.rects) {
+        const platform::Rect shown{std::max(rect.left, 0), std::max(rect.top, 0),
+                                   std::min(rect.right, PanelWidth()),
+                                   std::min(rect.bottom, PanelHeight())};
+        if (shown.left < shown.right && shown.top < shown.bottom) {
+            visible.push_back(shown);
+        }
+    }
+    if (step.wholeView || visible.size() > kMostRectangles) {
         host_.invalidate(std::nullopt);
     } else {
-        // Only what shows in the panel is painted again.
-        for (const platform::Rect& rect : step.rects) {
-            const platform::Rect visible{std::max(rect.left, 0), std::max(rect.top, 0),
-                                         std::min(rect.right, PanelWidth()),
-                                         std::min(rect.bottom, PanelHeight())};
-            if (visible.left < visible.right && visible.top < visible.bottom) {
-                host_.invalidate(visible);
-            }
+        for (const platform::Rect& rect : visible) {
+            host_.invalidate(rect);
         }
     }
     // Pictures that played their passes stay on their last frame; nothing is left to step.

@@ -71,6 +71,19 @@ TEST_F(ImageCacheTest, ClearDocumentEmptiesTheCacheAndLoweringTheCountTrimsIt) {
     EXPECT_EQ(Reads(3), 2);
 }
 
+TEST_F(ImageCacheTest, APageHoldsPicturesUpToItsPixelBudgetAndPlaceholdersBeyond) {
+    // Two pictures of 2 x 2 fit in 10 pixels, a third does not; the first again is the one
+    // already held.
+    display->PictureFiles().setPixelBudget(10);
+    Show("/docs/one.htm", Images({"a1.gif", "a2.gif", "a3.gif", "a1.gif"}));
+    PixelCanvas canvas = Paint();
+    EXPECT_EQ(Rects(canvas.calls, Call::picture).size(), 3u);
+    EXPECT_EQ(Rects(canvas.calls, Call::frameRect).size(), 1u);
+    // The next page has the whole budget again.
+    Show("/docs/two.htm", Images({"a3.gif"}));
+    EXPECT_EQ(Rects(Paint().calls, Call::picture).size(), 1u);
+}
+
 TEST_F(ImageCacheTest, NamesAreReadAgainstThePageOrItsBase) {
     files.addFile("/pics/b.gif", StillGif(3, 3));
     Show("/docs/sub/page.htm", "<img src=\"../a1.gif\"><img src=\"/pics/b.gif\">");

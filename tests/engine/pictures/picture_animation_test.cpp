@@ -104,6 +104,18 @@ TEST_F(PicturesTest, AnAnimatedBackgroundRepaintsTheWholeView) {
     EXPECT_EQ(Invalidated(host), (std::vector<std::optional<Rect>>{std::nullopt}));
 }
 
+TEST_F(PicturesTest, ManyChangedRectanglesRepaintTheWholeView) {
+    files.addFile("/docs/anim.gif", TwoFrameGif(2, 2, 5, 0));
+    std::string page;
+    for (int i = 0; i < 65; ++i) {
+        page += "<img src=\"anim.gif\">";
+    }
+    Show("/docs/page.htm", page);
+    host.invalidated.clear();
+    Tick(60);
+    EXPECT_EQ(Invalidated(host), (std::vector<std::optional<Rect>>{std::nullopt}));
+}
+
 TEST(ScaledArea, APartOfAPictureIsMappedOutwardsIntoWhereItIsDrawn) {
     // A 10 x 10 picture drawn 15 x 15: its pixels 3 .. 5 cover 4.5 .. 7.5.
     EXPECT_EQ(engine::ScaledArea({100, 200, 115, 215}, 10, 10, {3, 3, 5, 5}),
