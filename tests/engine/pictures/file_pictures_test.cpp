@@ -177,8 +177,13 @@ TEST_F(PicturesTest, APictureFileIsShownAsADocumentOfItsSize) {
     // has its margins of 5 above and below.
     EXPECT_EQ(display->DocumentHeight(), 5 + 80 + 4 + 5);
 
+    // A name in UTF-8 outside ASCII.
+    files.addFile("/pics/\xC3\xA9t\xC3\xA9.gif", StillGif(7, 7));
+    display->LoadPictureFile("/pics/\xC3\xA9t\xC3\xA9.gif");
+    EXPECT_EQ(Rects(Paint().calls, Call::picture), (std::vector<Rect>{{10, 13, 17, 20}}));
+
     EXPECT_THROW(display->LoadPictureFile("/pics/none.gif"), engine::MissingFileError);
-    EXPECT_EQ(display->CurrentFile(), path);
+    EXPECT_EQ(display->CurrentFile(), "/pics/\xC3\xA9t\xC3\xA9.gif");
 }
 
 TEST_F(PicturesTest, TransparentPixelsReachTheCanvasClear) {
