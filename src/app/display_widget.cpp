@@ -172,6 +172,8 @@ DisplayWidget::DisplayWidget(std::unique_ptr<engine::ViewDocument> document,
             [this] { guarded([&] { control_->TimerTick(engine::ViewTimer::linkLeave); }); });
     connect(&autoScrollTimer_, &QTimer::timeout, this,
             [this] { guarded([&] { control_->TimerTick(engine::ViewTimer::autoScroll); }); });
+    connect(&animationTimer_, &QTimer::timeout, this,
+            [this] { guarded([&] { control_->TimerTick(engine::ViewTimer::animation); }); });
     control_ = std::make_unique<engine::THtmlDisplay>(*this, std::move(document), files);
 }
 
@@ -291,13 +293,24 @@ void DisplayWidget::setCursor(engine::ViewCursor cursor) {
     panel_->setCursor(shape);
 }
 
-void DisplayWidget::startTimer(engine::ViewTimer timer, int milliseconds) {
-    QTimer& which = timer == engine::ViewTimer::linkLeave ? linkTimer_ : autoScrollTimer_;
-    which.start(milliseconds);
+QTimer& DisplayWidget::timer(engine::ViewTimer which) {
+    switch (which) {
+        case engine::ViewTimer::linkLeave:
+            return linkTimer_;
+        case engine::ViewTimer::autoScroll:
+            return autoScrollTimer_;
+        case engine::ViewTimer::animation:
+            return animationTimer_;
+    }
+    return linkTimer_;
 }
 
-void DisplayWidget::stopTimer(engine::ViewTimer timer) {
-    (timer == engine::ViewTimer::linkLeave ? linkTimer_ : autoScrollTimer_).stop();
+void DisplayWidget::startTimer(engine::ViewTimer which, int milliseconds) {
+    timer(which).start(milliseconds);
+}
+
+void DisplayWidget::stopTimer(engine::ViewTimer which) {
+    timer(which).stop();
 }
 
 void DisplayWidget::post(std::function<void()> call) {

@@ -67,12 +67,14 @@ class DisplayWidget : public QWidget, public engine::ViewHost {
   private:
     void placeBars();
     void verticalAction(int action);
+    QTimer& timer(engine::ViewTimer which);
 
     DisplayPanel* panel_;
     QScrollBar* vbar_;
     QScrollBar* hbar_;
     QTimer linkTimer_;
     QTimer autoScrollTimer_;
+    QTimer animationTimer_;
     engine::ViewGeometry geometry_;
     engine::TColour panelColour_ = 0;
     bool settingBars_ = false;

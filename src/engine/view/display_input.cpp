@@ -404,6 +404,10 @@ void THtmlDisplay::AutoScrollStep() {
 }
 
 void THtmlDisplay::TimerTick(ViewTimer timer) {
+    if (timer == ViewTimer::animation) {
+        AnimationTick();
+        return;
+    }
     if (timer == ViewTimer::autoScroll) {
         if (autoScrolling_) {
             AutoScrollStep();

@@ -31,11 +31,29 @@ int RefreshDelay(std::string_view text) {
     return value;
 }
 
+// A file name as the text of a quoted attribute: a name holding a quote mark or an ampersand
+// (both allowed in file names) must reach the picture as it is.
+std::string AttributeText(const std::string& text) {
+    std::string out;
+    for (const char c : text) {
+        if (c == '"') {
+            out += "&quot;";
+        } else if (c == '&') {
+            out += "&amp;";
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
 }  // namespace
 
 THtmlDisplay::THtmlDisplay(ViewHost& host, std::unique_ptr<ViewDocument> document,
                            const platform::FileSystem& files)
     : host_(host), document_(std::move(document)), files_(files) {
+    pictureFiles_.cache().setCapacity(imageCacheCount_);
+    document_->offerPictures(pictureFiles_);
     document_->clear(Defaults());
     PlaceBars();
     host_.setPanelColour(defBackground_);
@@ -44,6 +62,7 @@ THtmlDisplay::THtmlDisplay(ViewHost& host, std::unique_ptr<ViewDocument> documen
 THtmlDisplay::~THtmlDisplay() {
     host_.stopTimer(ViewTimer::linkLeave);
     host_.stopTimer(ViewTimer::autoScroll);
+    host_.stopTimer(ViewTimer::animation);
 }
 
 ViewDefaults THtmlDisplay::Defaults() const {
@@ -148,7 +167,9 @@ void THtmlDisplay::LoadFile(const std::string& path, FileMode mode, std::uint64_
         }
         host_.stopTimer(ViewTimer::linkLeave);
         linkTimerRunning_ = false;
+        StopAnimations();
         document_->clear(Defaults());
+        pictureFiles_.startDocument();
         layingOut_ = true;
         caretPos_ = 0;
         mouseDownPos_ = -1;
@@ -172,7 +193,7 @@ void THtmlDisplay::LoadFile(const std::string& path, FileMode mode, std::uint64_
                 document_->readPlainText(documentSource_);
                 break;
             case FileMode::picture:
-                document_->readHtml("<img src=\"" + currentFile_ + "\">", Hooks());
+                document_->readHtml("<img src=\"" + AttributeText(currentFile_) + "\">", Hooks());
                 break;
         }
         texts_ = document_->texts();
@@ -181,6 +202,7 @@ void THtmlDisplay::LoadFile(const std::string& path, FileMode mode, std::uint64_
         }
         LayOut();
         host_.setPanelColour(document_->background());
+        StartAnimations();
 
         MarkVisitedLinks();
         const bool atAnchor = !anchor.empty() && GoToAnchor(anchor);
@@ -219,7 +241,9 @@ void THtmlDisplay::ClearDocument() {
     linkTimerRunning_ = false;
     host_.stopTimer(ViewTimer::autoScroll);
     autoScrolling_ = false;
+    StopAnimations();
     document_->clear(Defaults());
+    pictureFiles_.clear();
     texts_ = DocumentTexts();
     documentSource_.clear();
     documentHeight_ = 0;
@@ -299,6 +323,7 @@ void THtmlDisplay::SetVisitedMaxCount(int count) {
 
 void THtmlDisplay::SetImageCacheCount(int count) {
     imageCacheCount_ = std::clamp(count, 0, 20);
+    pictureFiles_.cache().setCapacity(imageCacheCount_);
 }
 
 void THtmlDisplay::SetViewImages(bool view) {
@@ -312,6 +337,7 @@ void THtmlDisplay::SetViewImages(bool view) {
     }
     host_.setCursor(ViewCursor::busy);
     ReLayoutKeepingPosition();
+    StartAnimations();
     host_.setCursor(shownCursor_);
     host_.invalidate(std::nullopt);
 }

@@ -32,10 +32,12 @@ HtmlReaderHooks ReaderHooks(const ReadHooks& hooks) {
 
 EngineDocument::EngineDocument(std::unique_ptr<platform::FontServices> device,
                                PictureSource* pictures)
-    : ownDevice_(std::move(device)), document_(*ownDevice_, pictures) {}
+    : ownDevice_(std::move(device)),
+      document_(*ownDevice_, pictures),
+      ownPictures_(pictures != nullptr) {}
 
 EngineDocument::EngineDocument(platform::FontServices& device, PictureSource* pictures)
-    : document_(device, pictures) {}
+    : document_(device, pictures), ownPictures_(pictures != nullptr) {}
 
 EngineDocument::~EngineDocument() = default;
 
@@ -49,6 +51,7 @@ void EngineDocument::clear(const ViewDefaults& defaults) {
     texts_ = DocumentTexts();
     bodyBackground_.reset();
     backgroundPicture_.reset();
+    animation_.clear();
     laidOut_ = false;
 }
 
@@ -65,6 +68,7 @@ void EngineDocument::readPlainText(const std::string& source) {
 void EngineDocument::finishReading(std::string title, std::string base, std::string baseTarget) {
     texts_ = DocumentTexts{std::move(title), std::move(base), std::move(baseTarget)};
     positions_.index(document_);
+    animation_.clear();
     laidOut_ = false;
     // A body colour equal to the default cannot be told from none; either way the page shows
     // that colour, and a later change of the default then changes it too.
@@ -85,6 +89,7 @@ ViewExtent EngineDocument::layout(int width, int height) {
             backgroundPicture_ = std::move(answer.picture);
         }
     }
+    animation_.collect(document_, backgroundPicture_.get());
     return ViewExtent{extent.height, extent.width};
 }
 
@@ -256,6 +261,31 @@ std::optional<FocusedLink> EngineDocument::focusedLink() const {
         return std::nullopt;
     }
     return Focused(*document_.focusedLink);
+}
+
+// --- Pictures ---
+
+void EngineDocument::offerPictures(PictureSource& pictures) {
+    if (!ownPictures_) {
+        document_.setPictures(&pictures);
+    }
+}
+
+bool EngineDocument::startAnimations(std::uint64_t nowMs) {
+    animation_.start(nowMs);
+    return !animation_.empty();
+}
+
+AnimationStep EngineDocument::stepAnimations(std::uint64_t nowMs) {
+    const PictureAnimation::Step step = animation_.step(nowMs);
+    AnimationStep result;
+    result.wholeView = step.wholeView;
+    result.running = step.running;
+    for (const platform::Rect& rect : step.rects) {
+        result.rects.push_back(platform::Rect{rect.left - offsetX_, rect.top - offsetY_,
+                                              rect.right - offsetX_, rect.bottom - offsetY_});
+    }
+    return result;
 }
 
 }  // namespace kelvor::engine

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/document/document.h"
+#include "engine/pictures/picture_animation.h"
 #include "engine/view/document_positions.h"
 #include "engine/view/view_document.h"
 #include "platform/font_services.h"
@@ -55,6 +56,10 @@ class EngineDocument : public ViewDocument {
     std::optional<FocusedLink> moveLinkFocus(bool forward) override;
     std::optional<FocusedLink> focusedLink() const override;
 
+    void offerPictures(PictureSource& pictures) override;
+    bool startAnimations(std::uint64_t nowMs) override;
+    AnimationStep stepAnimations(std::uint64_t nowMs) override;
+
     // The model, for what the control's interface does not carry (tests, printing, copying).
     TDocument& model() { return document_; }
     const TDocument& model() const { return document_; }
@@ -75,6 +80,9 @@ class EngineDocument : public ViewDocument {
     std::optional<TColour> bodyBackground_;
     // The page's background picture, asked for at each layout while pictures are shown.
     std::shared_ptr<const TPicture> backgroundPicture_;
+    // Made with a picture source of its own (tests): the control's is not taken.
+    bool ownPictures_ = false;
+    PictureAnimation animation_;
     bool laidOut_ = false;
     int offsetX_ = 0;
     int offsetY_ = 0;

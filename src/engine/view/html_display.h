@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/pictures/file_pictures.h"
 #include "engine/style/colours.h"
 #include "engine/view/view_document.h"
 #include "engine/view/view_host.h"
@@ -223,6 +224,9 @@ class THtmlDisplay {
     int PanelWidth() const { return geometry_.panel.width(); }
     int PanelHeight() const { return geometry_.panel.height(); }
     ViewDocument& Document() { return *document_; }
+    // The pictures read from files for documents without a picture source of their own, with
+    // the image cache (ImageCacheCount pictures).
+    FilePictureSource& PictureFiles() { return pictureFiles_; }
 
     // Copies the selection (nothing without one) and prints pages of the shown document
     // through the hooks below; printing is ignored while busy.
@@ -308,6 +312,10 @@ class THtmlDisplay {
     int AvailableWidth() const;
     int AvailableHeight() const;
     void ReLayoutKeepingPosition();
+    // Runs the animation timer while the document shown has animated pictures.
+    void StartAnimations();
+    void StopAnimations();
+    void AnimationTick();
 
     // Mouse (display_mouse.cpp).
     void StartAutoScroll();
@@ -394,6 +402,11 @@ class THtmlDisplay {
     std::vector<HistoryEntry> history_;
     int historyIndex_ = 0;
     std::vector<std::string> visited_;
+
+    // Pictures (display_pictures.cpp).
+    FilePictureSource pictureFiles_{
+        files_, [this](const std::string& name) { return ExpandLinkName(name); }};
+    bool animationRunning_ = false;
 };
 
 }  // namespace kelvor::engine

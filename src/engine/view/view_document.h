@@ -1,10 +1,13 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "engine/document/pictures.h"
 #include "engine/style/colours.h"
 #include "engine/style/style_list.h"
 #include "platform/canvas.h"
@@ -78,6 +81,13 @@ struct FocusedLink {
     int top = 0;
 };
 
+// What one step of a document's animated pictures changed.
+struct AnimationStep {
+    std::vector<platform::Rect> rects;  // client coordinates, at the offsets last set
+    bool wholeView = false;             // a background changed: everything is painted again
+    bool running = false;               // some picture goes on animating
+};
+
 // The document as the display control sees it: filled from a file's text, laid out at a width,
 // painted, hit-tested and scrolled. The real document model stands behind it; tests use a
 // fake with positions worked out by hand.
@@ -136,6 +146,15 @@ class ViewDocument {
     // Moves the keyboard focus to the next (or previous) link; nothing when there is none.
     virtual std::optional<FocusedLink> moveLinkFocus(bool forward) = 0;
     virtual std::optional<FocusedLink> focusedLink() const = 0;
+
+    // Pictures. A document made without a picture source of its own takes the control's
+    // (pictures read from files); one that has its own keeps it.
+    virtual void offerPictures(PictureSource& /*pictures*/) {}
+    // Switches on the animated pictures of the laid-out document; true when it has any, so
+    // that the control runs its animation timer.
+    virtual bool startAnimations(std::uint64_t /*nowMs*/) { return false; }
+    // Steps the animated pictures with the clock.
+    virtual AnimationStep stepAnimations(std::uint64_t /*nowMs*/) { return {}; }
 };
 
 }  // namespace kelvor::engine

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <chrono>
+#include <cstdint>
 #include <functional>
 #include <optional>
 
@@ -13,8 +15,9 @@ enum class ViewCursor { arrow, iBeam, hand, busy, pan, panUp, panDown };
 
 // The control's timers.
 enum class ViewTimer {
-    linkLeave,  // 200 ms: has the mouse left the panel while it was over a link?
-    autoScroll  // 100 ms: scrolling while the mouse is held beyond an edge
+    linkLeave,   // 200 ms: has the mouse left the panel while it was over a link?
+    autoScroll,  // 100 ms: scrolling while the mouse is held beyond an edge
+    animation    // 40 ms: steps the animated pictures of the document shown
 };
 
 // A point in the paint panel's pixels.
@@ -78,6 +81,12 @@ class ViewHost {
     virtual int verticalBarWidth() const = 0;
     virtual int horizontalBarHeight() const = 0;
     virtual void takeFocus() = 0;
+    // A steady millisecond clock for animations.
+    virtual std::uint64_t milliseconds() const {
+        return static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                              std::chrono::steady_clock::now().time_since_epoch())
+                                              .count());
+    }
 };
 
 }  // namespace kelvor::engine

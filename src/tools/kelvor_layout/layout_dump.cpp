@@ -19,9 +19,10 @@ engine::DocumentDefaults ViewerDefaults() {
     return defaults;
 }
 
-LaidOutDocument LayOutHtml(const std::string& html, int width, platform::FontServices& fonts) {
+LaidOutDocument LayOutHtml(const std::string& html, int width, platform::FontServices& fonts,
+                           engine::PictureSource* pictures) {
     LaidOutDocument result;
-    result.document = std::make_unique<engine::TDocument>(fonts);
+    result.document = std::make_unique<engine::TDocument>(fonts, pictures);
     result.document->clear(ViewerDefaults());
     engine::ReadHtmlDocument(html, *result.document);
     engine::LayoutContext context(*result.document, width, kClientHeight);

@@ -24,7 +24,9 @@ struct LaidOutDocument {
 engine::DocumentDefaults ViewerDefaults();
 
 // Reads `html` with those defaults and lays it out for a client width of `width` pixels.
-LaidOutDocument LayOutHtml(const std::string& html, int width, platform::FontServices& fonts);
+// Pictures come from `pictures` (none: every picture shows its placeholder).
+LaidOutDocument LayOutHtml(const std::string& html, int width, platform::FontServices& fonts,
+                           engine::PictureSource* pictures = nullptr);
 
 // Writes "document <width> <height>" and then every drawing call of painting the whole
 // document at scroll position 0 on a canvas as tall as the document (see dump_canvas.h).

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -21,8 +22,11 @@
 #include "engine/layout/layout_context.h"
 #include "engine/paint/document_paint.h"
 #include "engine/paint/paint_context.h"
+#include "engine/pictures/file_pictures.h"
 #include "engine/reader/html_reader.h"
+#include "engine/view/link_names.h"
 #include "platform/fixed/fixed_font_services.h"
+#include "platform/posix/posix_file_system.h"
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_font_services.h"
 #include "tools/kelvor_layout/dump_canvas.h"
@@ -106,7 +110,14 @@ int main(int argc, char** argv) {
     else
         fonts = std::make_unique<platform::fixed::FixedFontServices>();
 
-    tools::LaidOutDocument laidOut = tools::LayOutHtml(html, options->width, *fonts);
+    // Pictures are read as the viewer reads them, their names taken from the page's folder.
+    std::error_code ignored;
+    const std::string page = std::filesystem::absolute(options->file, ignored).string();
+    platform::PosixFileSystem files;
+    engine::FilePictureSource pictures(files, [&page](const std::string& name) {
+        return engine::ExpandLinkNameOnPosix(name, engine::LinkNameContext{page, {}, {}});
+    });
+    tools::LaidOutDocument laidOut = tools::LayOutHtml(html, options->width, *fonts, &pictures);
     std::ostringstream out;
     tools::WriteLayoutDump(out, laidOut);
     std::cout << out.str();

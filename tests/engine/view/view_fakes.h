@@ -123,6 +123,7 @@ class FakeHost : public engine::ViewHost {
     engine::ViewPoint mouse;
     int wheelLines = 3;
     int focusRequests = 0;
+    std::uint64_t now = 0;  // the clock's milliseconds
 
     void invalidate(std::optional<platform::Rect> rect) override { invalidated.push_back(rect); }
     void scrollContents(int dy) override { scrolled.push_back(dy); }
@@ -143,6 +144,7 @@ class FakeHost : public engine::ViewHost {
     int verticalBarWidth() const override { return 16; }
     int horizontalBarHeight() const override { return 16; }
     void takeFocus() override { ++focusRequests; }
+    std::uint64_t milliseconds() const override { return now; }
 
     bool timerRunning(engine::ViewTimer timer) const { return running.count(timer) != 0; }
     void runPosted();
