@@ -1,6 +1,7 @@
 #include "engine/select/text_sinks.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "engine/document/text_marks.h"
 #include "platform/clipboard.h"
@@ -17,7 +18,8 @@ void SelTextCount::addText(std::u16string_view chars) {
 }
 
 int SelTextCount::finish() {
-    return count_;
+    // Kept below the largest int, so that a capacity of the count plus one still is one.
+    return static_cast<int>(std::min<long long>(count_, std::numeric_limits<int>::max() - 1));
 }
 
 void SelTextCount::addLineEnd(std::u16string_view chars) {

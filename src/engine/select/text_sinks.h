@@ -24,7 +24,7 @@ class SelTextCount {
     void addLineEnd(std::u16string_view chars);
 
   protected:
-    int count_ = 0;
+    long long count_ = 0;
 };
 
 // Copies into a caller's buffer of `capacity` characters, leaving out the marks of form
