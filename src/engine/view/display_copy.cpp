@@ -1,6 +1,7 @@
 // The control's copying: the selection's text, and the selection on the clipboard as plain
 // text and as an "HTML Format" block made from the page's own source.
 
+#include <algorithm>
 #include <string>
 
 #include "engine/select/html_clipboard_format.h"
