@@ -63,6 +63,7 @@ void TForm1::SetDisplayProperties() {
     control.SetDefFontName("Times New Roman");
     control.SetDefPreFontName("Courier New");
     control.SetNoSelect(false);
+    control.SetClipboard(services_.clipboard);
     control.PrintMarginLeft = 2.0;
     control.PrintMarginRight = 2.0;
     control.PrintMarginTop = 2.0;

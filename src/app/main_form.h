@@ -13,6 +13,7 @@
 #include "kelvor/mailto_transport.h"
 #include "kelvor/main_window.h"
 #include "kelvor/window_commands.h"
+#include "platform/clipboard.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
 #include "platform/url_opener.h"
@@ -29,6 +30,8 @@ struct FormServices {
     platform::PrintDialog& printDialog;
     platform::FontDialog& fontDialog;
     platform::UrlOpener& urlOpener;
+    // Where "Copy" puts the selection; none copies nothing.
+    platform::Clipboard* clipboard = nullptr;
 };
 
 // The program's one window: the display control filling the client area below the menu bar,

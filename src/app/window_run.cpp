@@ -15,6 +15,7 @@
 #include "app/posix_services.h"
 #include "app/screen_document.h"
 #include "platform/posix/stderr_user_interface.h"
+#include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_font_services.h"
 #include "platform/qt/qt_url_opener.h"
@@ -50,6 +51,7 @@ struct QtWindowParts {
     platform::qt::QtPrintDialog printDialog;
     platform::qt::QtFontDialog fontDialog;
     platform::qt::QtUrlOpener urlOpener;
+    platform::qt::QtClipboard clipboard;
 
     void ownedBy(QWidget* window) {
         saveDialog.setOwner(window);
@@ -100,7 +102,8 @@ int RunWindow(const std::vector<std::string>& arguments,
     platform::Platform services{system.environment, system.files,    system.registry,
                                 system.clock,       system.timeZone, ui};
     QtWindowParts parts;
-    TForm1 form({services, parts.saveDialog, parts.printDialog, parts.fontDialog, parts.urlOpener},
+    TForm1 form({services, parts.saveDialog, parts.printDialog, parts.fontDialog, parts.urlOpener,
+                 &parts.clipboard},
                 MakeDocument());
     ui.setOwner(&form);
     parts.ownedBy(&form);
@@ -121,7 +124,8 @@ int RunScreenshot(const std::string& picture, const std::vector<std::string>& ar
     platform::Platform services{system.environment, system.files,    system.registry,
                                 system.clock,       system.timeZone, ui};
     QtWindowParts parts;
-    TForm1 form({services, parts.saveDialog, parts.printDialog, parts.fontDialog, parts.urlOpener},
+    TForm1 form({services, parts.saveDialog, parts.printDialog, parts.fontDialog, parts.urlOpener,
+                 &parts.clipboard},
                 MakeDocument());
     form.measureFirstPaintFrom(start);
     form.show();

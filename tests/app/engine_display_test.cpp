@@ -11,6 +11,7 @@
 #include "engine/view/view_fakes.h"
 #include "fakes/fake_window.h"
 #include "fakes/platform/fake_platform.h"
+#include "fakes/platform/recording_clipboard.h"
 #include "kelvor/kelvor_state.h"
 #include "kelvor/window_commands.h"
 
@@ -99,17 +100,24 @@ TEST(EngineDisplay, AFontChangeReloadsTheShownDocumentInTheNewFont) {
     EXPECT_EQ(t.control.CurrentFile(), kReport);
 }
 
-TEST(EngineDisplay, CopyHandsOnlyASelectionOn) {
+TEST(EngineDisplay, CopyPutsOnlyASelectionOnTheClipboard) {
     EngineWindow t;
-    std::vector<std::pair<int, int>> copied;
-    t.control.CopySelectionHook = [&](int start, int end) { copied.emplace_back(start, end); };
+    testing::RecordingClipboard clipboard;
+    t.control.SetClipboard(&clipboard);
+    // The fake page's text "The event" comes from the line after "@title Report\n" (14 bytes).
+    t.doc->sourceOffset = 14;
     t.commands.Copy1Click();
-    EXPECT_TRUE(copied.empty());
+    EXPECT_TRUE(clipboard.calls.empty());
     t.control.MouseDown(engine::MouseButton::left, {}, 0, 5);
     t.control.MouseMove({}, 24, 5);
     t.control.MouseUp(engine::MouseButton::left, {}, 24, 5);
     t.commands.Copy1Click();
-    EXPECT_EQ(copied, (std::vector<std::pair<int, int>>{{0, 3}}));
+    EXPECT_EQ(clipboard.calls, (std::vector<std::string>{"text", "html"}));
+    EXPECT_EQ(clipboard.text, u"The");
+    EXPECT_NE(clipboard.htmlFormat.find("<!--StartFragment-->The<!--EndFragment-->"),
+              std::string::npos);
+    EXPECT_NE(clipboard.htmlFormat.find("\r\nSourceURL:file:///work/tmp/kelvor.htm\r\n"),
+              std::string::npos);
 }
 
 }  // namespace

@@ -290,13 +290,6 @@ void THtmlDisplay::MouseUp(MouseButton button, ShiftState shift, int x, int y) {
     FollowLink();
 }
 
-void THtmlDisplay::CopySelection() {
-    if (selStart_ < 0 || selStart_ >= selEnd_ || !CopySelectionHook) {
-        return;
-    }
-    CopySelectionHook(selStart_, selEnd_);
-}
-
 void THtmlDisplay::PrintRange(int firstPage, int lastPage) {
     if (busy_ || !PrintRangeHook) {
         return;

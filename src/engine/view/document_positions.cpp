@@ -313,4 +313,25 @@ std::optional<DocumentPositions::SourceRange> DocumentPositions::sourceRange(int
     return range;
 }
 
+int DocumentPositions::sourceAt(int position) const {
+    const int s = sectionOf(position);
+    if (s < 0) {
+        return -1;
+    }
+    const SectionEntry& entry = sections_[static_cast<std::size_t>(s)];
+    return entry.section->positions[static_cast<std::size_t>(position - entry.first)];
+}
+
+int DocumentPositions::positionAtSource(int sourcePosition) const {
+    for (const SectionEntry& entry : sections_) {
+        const std::vector<int>& positions = entry.section->positions;
+        if (positions.empty() || positions.back() < sourcePosition) {
+            continue;
+        }
+        const auto found = std::lower_bound(positions.begin(), positions.end(), sourcePosition);
+        return entry.first + static_cast<int>(found - positions.begin());
+    }
+    return characters_;
+}
+
 }  // namespace kelvor::engine

@@ -62,6 +62,12 @@ class DocumentPositions {
     };
     std::optional<SourceRange> sourceRange(int start, int end) const;
 
+    // The source offset a position's character came from; -1 beyond the text.
+    int sourceAt(int position) const;
+    // The first position whose character came from `sourcePosition` or after it; the end of
+    // the text when none did.
+    int positionAtSource(int sourcePosition) const;
+
   private:
     struct SectionEntry {
         const TSection* section = nullptr;

@@ -8,6 +8,8 @@
 #include "engine/paint/hit_test.h"
 #include "engine/paint/paint_context.h"
 #include "engine/reader/html_reader.h"
+#include "engine/select/selection_walk.h"
+#include "engine/select/text_sinks.h"
 #include "engine/view/page_background.h"
 
 namespace kelvor::engine {
@@ -53,15 +55,19 @@ void EngineDocument::clear(const ViewDefaults& defaults) {
     backgroundPicture_.reset();
     animation_.clear();
     laidOut_ = false;
+    selectionStart_ = selectionEnd_ = -1;
+    codePage_ = 0;
 }
 
 void EngineDocument::readHtml(const std::string& source, const ReadHooks& hooks) {
     const HtmlReadResult result = ReadHtmlDocument(source, document_, ReaderHooks(hooks));
+    codePage_ = result.codePage;
     finishReading(result.title, result.base, result.baseTarget);
 }
 
 void EngineDocument::readPlainText(const std::string& source) {
     const HtmlReadResult result = ReadTextDocument(source, document_);
+    codePage_ = result.codePage;
     finishReading(result.title, result.base, result.baseTarget);
 }
 
@@ -162,9 +168,52 @@ char16_t EngineDocument::characterAt(int position) const {
 }
 
 void EngineDocument::setSelection(int start, int end) {
+    selectionStart_ = start;
+    selectionEnd_ = end;
     const std::optional<DocumentPositions::SourceRange> range = positions_.sourceRange(start, end);
     document_.selectionStart = range ? range->start : -1;
     document_.selectionEnd = range ? range->end : -1;
+}
+
+// --- The selection's text ---
+
+bool EngineDocument::hasSelection() const {
+    // The walk goes line by line: before the first layout there are no lines to copy.
+    return laidOut_ && selectionStart_ >= 0 && selectionStart_ < selectionEnd_;
+}
+
+int EngineDocument::selectedTextLength() const {
+    if (!hasSelection()) {
+        return 0;
+    }
+    SelTextCount count;
+    return WalkSelection(document_, selectionStart_, selectionEnd_, count);
+}
+
+std::u16string EngineDocument::selectedText(int capacity) const {
+    if (!hasSelection() || capacity <= 1) {
+        return {};
+    }
+    std::u16string buffer(static_cast<std::size_t>(capacity), u'\0');
+    SelTextBuf sink(buffer.data(), capacity);
+    WalkSelection(document_, selectionStart_, selectionEnd_, sink);
+    return std::u16string(sink.text());
+}
+
+void EngineDocument::copySelectedText(int capacity, platform::Clipboard& clipboard) const {
+    if (!hasSelection()) {
+        return;
+    }
+    ClipBuffer sink(capacity, clipboard);
+    WalkSelection(document_, selectionStart_, selectionEnd_, sink);
+}
+
+int EngineDocument::sourcePosition(int position) const {
+    return positions_.sourceAt(position);
+}
+
+int EngineDocument::positionAtSource(int sourcePosition) const {
+    return positions_.positionAtSource(sourcePosition);
 }
 
 std::optional<PositionedObject> EngineDocument::objectAt(int y) const {

@@ -43,6 +43,12 @@ class EngineDocument : public ViewDocument {
     int positionAt(int x, int y) override;
     char16_t characterAt(int position) const override;
     void setSelection(int start, int end) override;
+    int selectedTextLength() const override;
+    std::u16string selectedText(int capacity) const override;
+    void copySelectedText(int capacity, platform::Clipboard& clipboard) const override;
+    int sourcePosition(int position) const override;
+    int positionAtSource(int sourcePosition) const override;
+    int codePage() const override { return codePage_; }
 
     std::optional<PositionedObject> objectAt(int y) const override;
     std::optional<int> objectTop(int index) const override;
@@ -67,6 +73,8 @@ class EngineDocument : public ViewDocument {
   private:
     // Done after each reading: the positions of the new text, the page's own background.
     void finishReading(std::string title, std::string base, std::string baseTarget);
+    // Is there a selection whose text can be walked?
+    bool hasSelection() const;
     TLinkTarget* link(int linkId) const;
     FocusedLink Focused(const TLinkTarget& link) const;
     // Does a link under the mouse look different from the others?
@@ -84,6 +92,10 @@ class EngineDocument : public ViewDocument {
     bool ownPictures_ = false;
     PictureAnimation animation_;
     bool laidOut_ = false;
+    // The selection in positions, end exclusive (the model keeps it in source offsets).
+    int selectionStart_ = -1;
+    int selectionEnd_ = -1;
+    int codePage_ = 0;
     int offsetX_ = 0;
     int offsetY_ = 0;
 };

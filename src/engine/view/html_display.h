@@ -12,6 +12,7 @@
 #include "engine/view/view_document.h"
 #include "engine/view/view_host.h"
 #include "platform/canvas.h"
+#include "platform/clipboard.h"
 #include "platform/file_system.h"
 
 namespace kelvor::engine {
@@ -228,13 +229,21 @@ class THtmlDisplay {
     // the image cache (ImageCacheCount pictures).
     FilePictureSource& PictureFiles() { return pictureFiles_; }
 
-    // Copies the selection (nothing without one) and prints pages of the shown document
-    // through the hooks below; printing is ignored while busy.
+    // Puts the selection on the clipboard given (display_copy.cpp): its plain text and the
+    // same stretch of the page's own HTML as an "HTML Format" block. Without a selection, or
+    // without a clipboard, the clipboard is not touched.
     void CopySelection();
+    // The clipboard copies go to; none (the default) copies nothing. Not owned.
+    void SetClipboard(platform::Clipboard* clipboard) { clipboard_ = clipboard; }
+    // The selection's text; empty without one.
+    std::u16string SelText() const;
+    // The text shown from the page's text between two offsets in it (a link's, say); empty
+    // when either is negative or the first is not before the second.
+    std::u16string TextBetween(int sourceStart, int sourceEnd);
+
+    // Prints pages of the shown document through the hook below; ignored while busy.
     void PrintRange(int firstPage, int lastPage);
-    // The selection's text and printing are done elsewhere: they are handed the selection
-    // (document positions, end exclusive) or the page range.
-    std::function<void(int start, int end)> CopySelectionHook;
+    // Printing is done elsewhere: it is handed the page range.
     std::function<void(int firstPage, int lastPage)> PrintRangeHook;
 
     // The document reports a submitted form; OnFormSubmit hears of it once the form's own
@@ -330,6 +339,7 @@ class THtmlDisplay {
     ViewHost& host_;
     std::unique_ptr<ViewDocument> document_;
     const platform::FileSystem& files_;
+    platform::Clipboard* clipboard_ = nullptr;
 
     // Properties.
     std::string defFontName_ = "Times New Roman";

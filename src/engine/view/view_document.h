@@ -11,6 +11,7 @@
 #include "engine/style/colours.h"
 #include "engine/style/style_list.h"
 #include "platform/canvas.h"
+#include "platform/clipboard.h"
 
 namespace kelvor::engine {
 
@@ -130,6 +131,21 @@ class ViewDocument {
     virtual int positionAt(int x, int y) = 0;
     virtual char16_t characterAt(int position) const = 0;
     virtual void setSelection(int start, int end) = 0;
+
+    // The text of the selection last set: how many characters a copy takes (a count that may
+    // exceed the text, never fall short of it; 0 without a selection), the text itself cut to
+    // `capacity` - 1 characters, and that text put on the clipboard (nothing without a
+    // selection). Line ends are CR LF; paragraphs come apart by an empty line.
+    virtual int selectedTextLength() const = 0;
+    virtual std::u16string selectedText(int capacity) const = 0;
+    virtual void copySelectedText(int capacity, platform::Clipboard& clipboard) const = 0;
+    // The offset in the page's text that the character at a position came from (-1 beyond the
+    // text), and back: the first position whose character came from there or later (the end
+    // of the text when none did).
+    virtual int sourcePosition(int position) const = 0;
+    virtual int positionAtSource(int sourcePosition) const = 0;
+    // The code page the page's text was read in.
+    virtual int codePage() const = 0;
 
     // Positions that survive a new layout: the object holding a Y, and an object's top now.
     virtual std::optional<PositionedObject> objectAt(int y) const = 0;

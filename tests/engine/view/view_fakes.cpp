@@ -168,6 +168,56 @@ char16_t FakeDocument::characterAt(int position) const {
     return 0;
 }
 
+int FakeDocument::characterCount() const {
+    return lines.empty() ? 0 : lines.back().start + static_cast<int>(lines.back().text.size());
+}
+
+namespace {
+
+// The selected characters of each line, and CR LF after each line the selection runs past.
+std::u16string SelectedLines(const std::vector<FakeDocument::Line>& lines, int start, int end) {
+    std::u16string text;
+    if (start < 0 || start >= end) {
+        return text;
+    }
+    for (const FakeDocument::Line& line : lines) {
+        const int size = static_cast<int>(line.text.size());
+        const int from = std::clamp(start - line.start, 0, size);
+        const int to = std::clamp(end - line.start, 0, size);
+        text +=
+            line.text.substr(static_cast<std::size_t>(from), static_cast<std::size_t>(to - from));
+        if (end > line.start + size && start < line.start + size) {
+            text += u"\r\n";
+        }
+    }
+    return text;
+}
+
+}  // namespace
+
+int FakeDocument::selectedTextLength() const {
+    return static_cast<int>(SelectedLines(lines, selectionStart, selectionEnd).size());
+}
+
+std::u16string FakeDocument::selectedText(int capacity) const {
+    const std::u16string text = SelectedLines(lines, selectionStart, selectionEnd);
+    return text.substr(0, static_cast<std::size_t>(std::max(0, capacity - 1)));
+}
+
+void FakeDocument::copySelectedText(int capacity, platform::Clipboard& clipboard) const {
+    if (selectionStart >= 0 && selectionStart < selectionEnd) {
+        clipboard.setText(selectedText(capacity));
+    }
+}
+
+int FakeDocument::sourcePosition(int position) const {
+    return position >= 0 && position < characterCount() ? position + sourceOffset : -1;
+}
+
+int FakeDocument::positionAtSource(int sourcePosition) const {
+    return std::clamp(sourcePosition - sourceOffset, 0, characterCount());
+}
+
 std::optional<engine::PositionedObject> FakeDocument::objectAt(int y) const {
     const int index = lineAt(y);
     if (index < 0) {

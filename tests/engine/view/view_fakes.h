@@ -64,6 +64,8 @@ class FakeDocument : public engine::ViewDocument {
     // When set, layout answers this instead of the lines' sum (height and widest line).
     std::function<engine::ViewExtent(int width)> extentAt;
     int focusedLinkId = -1;
+    int sourceOffset = 0;
+    int documentCodePage = 0;
 
     void clear(const engine::ViewDefaults& newDefaults) override;
     void readHtml(const std::string& source, const engine::ReadHooks& hooks) override;
@@ -87,6 +89,14 @@ class FakeDocument : public engine::ViewDocument {
         selectionStart = start;
         selectionEnd = end;
     }
+    // The selection's text: the selected characters of each line, lines joined by CR LF; the
+    // source of a character is its position plus `sourceOffset`.
+    int selectedTextLength() const override;
+    std::u16string selectedText(int capacity) const override;
+    void copySelectedText(int capacity, platform::Clipboard& clipboard) const override;
+    int sourcePosition(int position) const override;
+    int positionAtSource(int sourcePosition) const override;
+    int codePage() const override { return documentCodePage; }
     std::optional<engine::PositionedObject> objectAt(int y) const override;
     std::optional<int> objectTop(int index) const override;
     engine::AnchorLookup findAnchor(const std::string& upperName) const override;
@@ -99,6 +109,8 @@ class FakeDocument : public engine::ViewDocument {
 
     // The line holding a document Y, or -1.
     int lineAt(int y) const;
+    // The positions after the last line's.
+    int characterCount() const;
 
   private:
     void addLine(std::u16string text, int height, int linkId = -1);

@@ -12,24 +12,13 @@
 #include "engine/style/fonts.h"
 #include "engine/style/properties.h"
 #include "engine/style/style_list.h"
+#include "gui_application.h"
 #include "platform/fixed/fixed_font_services.h"
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_font_services.h"
 
 namespace kelvor::platform::qt {
 namespace {
-
-// The Qt pair needs one application object for the whole test program.
-QGuiApplication& Application() {
-    static int argc = 1;
-    static char name[] = "kelvor_engine_tests";
-    static char* argv[] = {name, nullptr};
-    static std::unique_ptr<QGuiApplication> app = [] {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        return std::make_unique<QGuiApplication>(argc, argv);
-    }();
-    return *app;
-}
 
 TEST(QtFontServices, WindowsFamiliesResolveToTheirMetricTwins) {
     Application();
