@@ -179,6 +179,9 @@ void TSection::paint(PaintContext& context) const {
     for (const LineRec& line : lines) {
         if (line.count == 0 || !context.intersects(line.y, line.y + line.height()))
             continue;
+        // A line that the page end would cut goes whole to the next page.
+        if (context.page != nullptr && line.y + line.height() > context.page->cutLine)
+            context.page->cutAt(line.y);
         LinePainter(context, *this, line).paint();
     }
 }

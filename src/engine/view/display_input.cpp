@@ -298,10 +298,12 @@ void THtmlDisplay::CopySelection() {
 }
 
 void THtmlDisplay::PrintRange(int firstPage, int lastPage) {
-    if (busy_ || !PrintRangeHook) {
+    if (PrintRangeHook) {
+        if (!busy_)
+            PrintRangeHook(firstPage, lastPage);
         return;
     }
-    PrintRangeHook(firstPage, lastPage);
+    PrintPages(firstPage, lastPage);
 }
 
 bool THtmlDisplay::IsWordCharacter(char16_t c) const {

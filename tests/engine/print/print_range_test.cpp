@@ -1,0 +1,218 @@
+// Printing the shown document page by page on the fake printer.
+
+#include <set>
+
+#include "print_fixture.h"
+
+namespace kelvor::testing {
+namespace {
+
+using engine::PrinterError;
+
+TEST_F(PrintTest, ThreePagesCutAtLineBoundaries) {
+    // 120 lines of 19: the document is 5 + 2280 + 5 = 2290 high. Page 1 ends at 972, inside
+    // line 50 (955 .. 974), so it ends at 955; page 2 runs from 955 to 955 + 972 = 1927,
+    // inside line 101 (1924 .. 1943), so it ends at 1924; page 3 holds the rest.
+    Show("/doc.htm", "<title>Three pages</title>" + Lines(120));
+    display->PrintRange(1, 99);
+
+    EXPECT_EQ(printer.log,
+              (std::vector<std::string>{"start Three pages", "page", "end page", "page", "end page",
+                                        "page", "end page", "end"}));
+    ASSERT_EQ(printer.pages.size(), 3u);
+    EXPECT_EQ(display->PrintPageCount(), 3);
+
+    // Screen pixels map to dots: 96 units to 600 dots both ways.
+    const auto mappings = Only(PageCalls(0), Call::mapping);
+    ASSERT_FALSE(mappings.empty());
+    EXPECT_EQ(mappings.front().mapping, (platform::CanvasMapping{96, 600, 600, 0, 0}));
+
+    // Page 1: line 0 at the body's corner plus the page margins, baseline 52 + 5 + 15.
+    const auto page1 = VisibleTexts(0);
+    ASSERT_EQ(page1.size(), 50u);
+    EXPECT_EQ(page1.front().text, u"Line 0");
+    EXPECT_EQ(page1.front().x, 62);
+    EXPECT_EQ(page1.front().y, 72);
+    EXPECT_EQ(page1.back().text, u"Line 49");
+    // Line 50 was drawn below the cut and blanked: the white band starts at 955 + 52.
+    EXPECT_EQ(TextCalls(PageCalls(0), u"Line 50").size(), 1u);
+    bool blanked = false;
+    for (const DrawCall& call : Only(PageCalls(0), Call::fillRect))
+        blanked = blanked || (call.rect.top == 1007 && call.colour == 0xFFFFFF);
+    EXPECT_TRUE(blanked);
+
+    // Page 2 starts with line 50 whole, at the body's top: baseline 52 + 15.
+    const auto page2 = VisibleTexts(1);
+    ASSERT_EQ(page2.size(), 51u);
+    EXPECT_EQ(page2.front().text, u"Line 50");
+    EXPECT_EQ(page2.front().y, 67);
+    EXPECT_EQ(page2.back().text, u"Line 100");
+
+    const auto page3 = VisibleTexts(2);
+    ASSERT_EQ(page3.size(), 19u);
+    EXPECT_EQ(page3.front().text, u"Line 101");
+    EXPECT_EQ(page3.front().y, 67);
+    EXPECT_EQ(page3.back().text, u"Line 119");
+}
+
+TEST_F(PrintTest, OnePageDocumentEndsAfterPageOne) {
+    Show("/doc.htm", Lines(3));
+    display->PrintRange(1, 99);
+    EXPECT_EQ(printer.pages.size(), 1u);
+    EXPECT_TRUE(printer.ended);
+    EXPECT_EQ(display->PrintPageCount(), 1);
+    EXPECT_EQ(VisibleTexts(0).size(), 3u);
+}
+
+TEST_F(PrintTest, PagesBeforeTheFirstAreNotPrinted) {
+    // Two pages (60 lines: page 1 ends at 955, page 2 holds lines 50 .. 59).
+    Show("/doc.htm", Lines(60));
+    display->PrintRange(4, 99);
+    // Both pages lie before page 4: the job is aborted with nothing on paper.
+    EXPECT_TRUE(printer.aborted);
+    EXPECT_FALSE(printer.ended);
+    ASSERT_EQ(printer.pages.size(), 1u);
+    EXPECT_TRUE(Only(PageCalls(0), Call::text).empty());
+    EXPECT_EQ(display->PrintPageCount(), 2);
+
+    platform::fixed::FakePrinter second;
+    display->SetPrinterDevice(&second);
+    display->PrintRange(3, 99);
+    // Page 3 would have been the first: the job ends with its one empty page.
+    EXPECT_FALSE(second.aborted);
+    EXPECT_TRUE(second.ended);
+    ASSERT_EQ(second.pages.size(), 1u);
+    EXPECT_TRUE(Only(second.pages[0]->canvas.calls, Call::text).empty());
+
+    platform::fixed::FakePrinter third;
+    display->SetPrinterDevice(&third);
+    display->PrintRange(2, 2);
+    // Only page 2 reaches paper, on the job's one page.
+    ASSERT_EQ(third.pages.size(), 1u);
+    const auto texts = VisibleTexts(0);
+    (void)texts;
+    std::vector<std::u16string> shown;
+    for (const DrawCall& call : third.pages[0]->canvas.calls) {
+        if (call.call == Call::text)
+            shown.push_back(call.text);
+    }
+    ASSERT_EQ(shown.size(), 10u);
+    EXPECT_EQ(shown.front(), u"Line 50");
+}
+
+TEST_F(PrintTest, ForcedPageBreakStartsANewPage) {
+    // "Before" fills 5 .. 24; the break stands at 24, more than 5 below the page's top.
+    Show("/doc.htm", "Before<page>After");
+    display->PrintRange(1, 99);
+    ASSERT_EQ(printer.pages.size(), 2u);
+    const auto page1 = VisibleTexts(0);
+    ASSERT_EQ(page1.size(), 1u);
+    EXPECT_EQ(page1[0].text, u"Before");
+    const auto page2 = VisibleTexts(1);
+    ASSERT_EQ(page2.size(), 1u);
+    EXPECT_EQ(page2[0].text, u"After");
+    EXPECT_EQ(page2[0].y, 67);
+}
+
+TEST_F(PrintTest, PrintScaleTwoHalvesThePage) {
+    // 48 units to the inch: the body is 26 units from the printable edges and 486 high, so
+    // page 1 ends inside line 25 (480 .. 499), at 480: 25 lines instead of 50.
+    display->SetPrintScale(2.0);
+    Show("/doc.htm", Lines(60));
+    display->PrintRange(1, 99);
+    ASSERT_GE(printer.pages.size(), 3u);
+    EXPECT_EQ(Only(PageCalls(0), Call::mapping).front().mapping.logical, 48);
+    const auto page1 = VisibleTexts(0);
+    ASSERT_EQ(page1.size(), 25u);
+    EXPECT_EQ(page1.front().x, 36);
+    EXPECT_EQ(page1.front().y, 46);
+    EXPECT_EQ(VisibleTexts(1).front().text, u"Line 25");
+}
+
+TEST_F(PrintTest, MonochromeBlackTurnsGreyTextBlack) {
+    const std::string page = "<font color=\"#808080\">Grey</font>";
+    Show("/doc.htm", page);
+    display->PrintRange(1, 1);
+    ASSERT_EQ(TextCalls(PageCalls(0), u"Grey").size(), 1u);
+    EXPECT_EQ(TextCalls(PageCalls(0), u"Grey")[0].colour, 0x808080u);
+
+    platform::fixed::FakePrinter mono;
+    mono.colourBits = 1;
+    display->SetPrinterDevice(&mono);
+    display->PrintRange(1, 1);
+    ASSERT_EQ(TextCalls(mono.pages[0]->canvas.calls, u"Grey").size(), 1u);
+    EXPECT_EQ(TextCalls(mono.pages[0]->canvas.calls, u"Grey")[0].colour, 0u);
+
+    // Without the option grey stays grey on the black-and-white printer too.
+    platform::fixed::FakePrinter again;
+    again.colourBits = 1;
+    display->SetPrinterDevice(&again);
+    display->SetDisplayOptions(engine::doPrintTableBackground);
+    display->PrintRange(1, 1);
+    EXPECT_EQ(TextCalls(again.pages[0]->canvas.calls, u"Grey")[0].colour, 0x808080u);
+}
+
+TEST_F(PrintTest, StopFromProgressEndsAfterTheCurrentPage) {
+    Show("/doc.htm", Lines(120));
+    std::vector<int> reported;
+    display->OnPageProgress = [&](int page, bool& stop) {
+        reported.push_back(page);
+        if (page == 2)
+            stop = true;
+    };
+    display->PrintRange(1, 99);
+    // 0 before anything, the counter once the job runs, then each page drawn.
+    EXPECT_EQ(reported, (std::vector<int>{0, 1, 1, 2}));
+    EXPECT_EQ(printer.pages.size(), 2u);
+    EXPECT_TRUE(printer.ended);
+    EXPECT_EQ(display->PrintPageCount(), 2);
+}
+
+TEST_F(PrintTest, HeaderAndFooterEventsGetTheMarginBands) {
+    Show("/doc.htm", Lines(60));
+    std::vector<std::string> calls;
+    display->OnPrintHeader = [&](platform::Canvas&, int page, int w, int h, bool&) {
+        calls.push_back("header " + std::to_string(page) + " " + std::to_string(w) + " " +
+                        std::to_string(h));
+    };
+    display->OnPrintFooter = [&](platform::Canvas&, int page, int w, int h, bool&) {
+        calls.push_back("footer " + std::to_string(page) + " " + std::to_string(w) + " " +
+                        std::to_string(h));
+    };
+    display->PrintRange(1, 99);
+    // The page is 4661 x 6716 dots: 746 x 1075 units; below the body 1075 - 52 - 972 = 51.
+    EXPECT_EQ(calls, (std::vector<std::string>{"header 1 746 52", "footer 1 746 51",
+                                               "header 2 746 52", "footer 2 746 51"}));
+}
+
+TEST_F(PrintTest, PrinterErrorsReachTheCaller) {
+    Show("/doc.htm", Lines(3));
+    printer.isValid = false;
+    try {
+        display->PrintRange(1, 99);
+        FAIL() << "no error";
+    } catch (const PrinterError& error) {
+        EXPECT_STREQ(error.what(), "Printer selected is not valid");
+    }
+    EXPECT_EQ(printer.documents, 0);
+
+    // A job the caller began goes on with a new page and stays open.
+    printer.isValid = true;
+    engine::TDocPrinter job(&printer);
+    job.BeginDoc();
+    display->DocPrinter = &job;
+    display->PrintRange(1, 99);
+    EXPECT_TRUE(job.Printing());
+    EXPECT_EQ(printer.pages.size(), 2u);
+    EXPECT_EQ(TextCalls(PageCalls(1), u"Line 0").size(), 1u);
+    EXPECT_FALSE(printer.ended);
+}
+
+TEST_F(PrintTest, NothingPrintsWithoutADocument) {
+    display->PrintRange(1, 99);
+    EXPECT_EQ(printer.documents, 0);
+    EXPECT_EQ(display->PrintPageCount(), 0);
+}
+
+}  // namespace
+}  // namespace kelvor::testing
