@@ -17,6 +17,7 @@
 #include "platform/posix/stderr_user_interface.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_font_services.h"
+#include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_url_opener.h"
 #include "platform/qt/qt_user_interface.h"
 
@@ -48,6 +49,8 @@ bool HasDisplay() {
 struct QtWindowParts {
     platform::qt::QtSaveDialog saveDialog;
     platform::qt::QtPrintDialog printDialog;
+    // The display prints on the printer chosen in the print dialog.
+    platform::qt::QtPrinter printer{printDialog.printer()};
     platform::qt::QtFontDialog fontDialog;
     platform::qt::QtUrlOpener urlOpener;
 
@@ -102,6 +105,7 @@ int RunWindow(const std::vector<std::string>& arguments,
     QtWindowParts parts;
     TForm1 form({services, parts.saveDialog, parts.printDialog, parts.fontDialog, parts.urlOpener},
                 MakeDocument());
+    form.HtmlDisplay1().control().SetPrinterDevice(&parts.printer);
     ui.setOwner(&form);
     parts.ownedBy(&form);
     form.measureFirstPaintFrom(start);
@@ -123,6 +127,7 @@ int RunScreenshot(const std::string& picture, const std::vector<std::string>& ar
     QtWindowParts parts;
     TForm1 form({services, parts.saveDialog, parts.printDialog, parts.fontDialog, parts.urlOpener},
                 MakeDocument());
+    form.HtmlDisplay1().control().SetPrinterDevice(&parts.printer);
     form.measureFirstPaintFrom(start);
     form.show();
 

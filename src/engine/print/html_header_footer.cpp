@@ -3,37 +3,13 @@
 #include <exception>
 
 #include "engine/document/document.h"
+#include "engine/print/hidden_view_host.h"
 #include "engine/view/engine_document.h"
 
 namespace kelvor::engine {
 
-namespace {
-
-// The hidden viewers' window: nothing shows, nothing is asked of a window system.
-class HiddenHost : public ViewHost {
-  public:
-    void invalidate(std::optional<platform::Rect>) override {}
-    void scrollContents(int) override {}
-    void setVerticalBar(const VerticalBar&) override {}
-    void setHorizontalBar(const HorizontalBar&) override {}
-    void setGeometry(const ViewGeometry&) override {}
-    void setPanelColour(TColour) override {}
-    void setCursor(ViewCursor) override {}
-    void startTimer(ViewTimer, int) override {}
-    void stopTimer(ViewTimer) override {}
-    // Nothing runs later: the viewer lives for one print only.
-    void post(std::function<void()>) override {}
-    ViewPoint mousePosition() const override { return ViewPoint{-1, -1}; }
-    int wheelScrollLines() const override { return 3; }
-    int verticalBarWidth() const override { return 0; }
-    int horizontalBarHeight() const override { return 0; }
-    void takeFocus() override {}
-};
-
-}  // namespace
-
 struct HeaderFooterPrinter::Part {
-    HiddenHost host;
+    HiddenViewHost host;
     EngineDocument* document = nullptr;
     std::unique_ptr<THtmlDisplay> viewer;
 };

@@ -39,4 +39,18 @@ class PageCanvas : public platform::Canvas {
     std::optional<platform::Rect> item_;
 };
 
+// A canvas that draws nothing: for a pass that only finds where a page ends.
+class NullCanvas : public platform::Canvas {
+  public:
+    void drawText(const platform::Font&, int, int, std::u16string_view, platform::RgbColour,
+                  std::optional<platform::RgbColour>) override {}
+    void fillRect(const platform::Rect&, platform::RgbColour) override {}
+    void frameRect(const platform::Rect&, platform::RgbColour, int) override {}
+    void drawLine(int, int, int, int, platform::RgbColour, int, platform::PenStyle) override {}
+    void drawEllipse(const platform::Rect&, platform::RgbColour,
+                     std::optional<platform::RgbColour>) override {}
+    void drawPicture(const platform::Picture&, const platform::Rect&) override {}
+    void setClip(std::optional<platform::Rect>) override {}
+};
+
 }  // namespace kelvor::engine

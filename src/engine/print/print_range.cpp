@@ -157,11 +157,20 @@ void THtmlDisplay::PrintPages(int firstPage, int lastPage) {
             pendingHead.reset();
         }
         page.cutLine = top + g.hy - shift;
+        copy.setOffset(-x, top - g.ty - shift);
+        const platform::Rect bodyRect{x, g.ty + shift, x + g.wx, bodyBottom};
+        // Where the page ends is known only once its items have been met: a pass that draws
+        // nothing finds it, so that what goes on the next page is not put on paper (a PDF
+        // would keep such text under the white band, for search and copy to find).
+        PrintPageState measured = page;
+        NullCanvas nowhere;
+        copy.paintPrinted(nowhere, bodyRect, &measured);
         platform::Rect bodyClip = g.clip;
         bodyClip.top = std::max(bodyClip.top, g.ty + shift);
+        bodyClip.bottom = std::max(
+            bodyClip.top, std::min(bodyClip.bottom, measured.cutLine - top + g.ty + shift));
         canvas.setPageClip(bodyClip);
-        copy.setOffset(-x, top - g.ty - shift);
-        copy.paintPrinted(canvas, platform::Rect{x, g.ty + shift, x + g.wx, bodyBottom}, &page);
+        copy.paintPrinted(canvas, bodyRect, &page);
 
         // Blank what was drawn past the page's end; the rest goes on the next page.
         const int cut = page.cutLine;
