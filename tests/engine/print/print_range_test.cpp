@@ -217,3 +217,67 @@ TEST_F(PrintTest, NothingPrintsWithoutADocument) {
 
 }  // namespace
 }  // namespace kelvor::testing
+
+namespace kelvor::testing {
+namespace {
+
+TEST_F(PrintTest, HtmlHeaderAndFooterFillTheMarginBands) {
+    files.addFile("/header.htm", "Head text");
+    files.addFile("/footer.htm", "Foot text");
+    Show("/doc.htm", Lines(60));
+    std::vector<std::string> seen;
+    display->OnPrintHTMLHeader = [&](engine::THtmlDisplay& viewer, int page, bool last, int& xl,
+                                     int& xr, bool&) {
+        seen.push_back("header " + std::to_string(page) + (last ? " last " : " ") +
+                       std::to_string(xl) + " " + std::to_string(xr));
+        viewer.LoadHtmlFile("/header.htm");
+    };
+    display->OnPrintHTMLFooter = [&](engine::THtmlDisplay& viewer, int page, bool last, int&, int&,
+                                     bool& stop) {
+        seen.push_back("footer " + std::to_string(page) + (last ? " last" : ""));
+        viewer.LoadHtmlFile("/footer.htm");
+        stop = page == 1;  // the footer may stop the job too
+    };
+    display->PrintRange(1, 99);
+    // The body runs from 52 to 52 + 643 across.
+    EXPECT_EQ(seen, (std::vector<std::string>{"header 1 52 695", "footer 1"}));
+    ASSERT_EQ(printer.pages.size(), 1u);
+    // The header's one line (19 high, no page margin above) ends on the body's top: its top
+    // at 52 - 19 = 33, baseline 48; the footer's starts at the body's bottom, 52 + 972.
+    const auto header = TextCalls(PageCalls(0), u"Head text");
+    ASSERT_EQ(header.size(), 1u);
+    EXPECT_EQ(header[0].x, 62);
+    EXPECT_EQ(header[0].y, 48);
+    const auto footer = TextCalls(PageCalls(0), u"Foot text");
+    ASSERT_EQ(footer.size(), 1u);
+    EXPECT_EQ(footer[0].y, 1024 + 15);
+}
+
+TEST_F(PrintTest, BackgroundPrintsOnlyWhenAskedFor) {
+    Show("/doc.htm", "<body bgcolor=\"#00ff00\">" + Lines(3));
+    display->PrintRange(1, 1);
+    const auto green = [](const std::vector<DrawCall>& calls) {
+        int count = 0;
+        for (const DrawCall& call : calls)
+            count += call.call == Call::fillRect && call.colour == 0x00FF00 ? 1 : 0;
+        return count;
+    };
+    EXPECT_EQ(green(PageCalls(0)), 0);
+
+    platform::fixed::FakePrinter withBackground;
+    display->SetPrinterDevice(&withBackground);
+    display->SetDisplayOptions(display->DisplayOptions() | engine::doPrintBackground);
+    display->PrintRange(1, 1);
+    const auto& calls = withBackground.pages[0]->canvas.calls;
+    ASSERT_GE(green(calls), 1);
+    // Over the body rectangle first.
+    for (const DrawCall& call : calls) {
+        if (call.call == Call::fillRect && call.colour == 0x00FF00) {
+            EXPECT_EQ(call.rect, (platform::Rect{52, 52, 52 + 643, 52 + 972}));
+            break;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace kelvor::testing
