@@ -281,3 +281,21 @@ TEST_F(PrintTest, BackgroundPrintsOnlyWhenAskedFor) {
 
 }  // namespace
 }  // namespace kelvor::testing
+
+namespace kelvor::testing {
+namespace {
+
+TEST_F(PrintTest, LineTallerThanAPageIsCutNotLost) {
+    // A picture 1500 high makes a line taller than the 972 of a page: it starts on page 1 and
+    // runs on over page 2, and the text after it follows on page 2.
+    pictures.sizes["tall.gif"] = {10, 1500};
+    Show("/doc.htm", "<img src=\"tall.gif\" width=10 height=1500><br>After");
+    display->PrintRange(1, 99);
+    ASSERT_EQ(printer.pages.size(), 2u);
+    EXPECT_EQ(Only(PageCalls(0), Call::picture).size(), 1u);
+    EXPECT_EQ(Only(PageCalls(1), Call::picture).size(), 1u);
+    EXPECT_EQ(VisibleTexts(1).size(), 1u);
+}
+
+}  // namespace
+}  // namespace kelvor::testing
