@@ -299,3 +299,28 @@ TEST_F(PrintTest, LineTallerThanAPageIsCutNotLost) {
 
 }  // namespace
 }  // namespace kelvor::testing
+
+namespace kelvor::testing {
+namespace {
+
+TEST_F(PrintTest, HeaderThatMovesTheTopMarginChangesTheFollowingPages) {
+    Show("/doc.htm", Lines(120));
+    display->OnPrintHeader = [&](platform::Canvas&, int page, int, int, bool&) {
+        if (page == 1)
+            display->PrintMarginTop = 4.0;
+    };
+    display->PrintRange(1, 99);
+    // 4 cm: trunc(944.88) - 150 = 794 dots, 127.04 units; the body is 6716 - 794 - 322 = 5600
+    // dots, 896 units. Page 2 runs from 955 to 1851, inside line 97 (1848 .. 1867).
+    ASSERT_GE(printer.pages.size(), 2u);
+    EXPECT_EQ(VisibleTexts(0).size(), 50u);
+    const auto page2 = VisibleTexts(1);
+    ASSERT_EQ(page2.size(), 47u);
+    EXPECT_EQ(page2.front().text, u"Line 50");
+    EXPECT_EQ(page2.front().y, 127 + 15);
+    // The margin is the caller's again after the print.
+    EXPECT_EQ(display->PrintMarginTop, 2.0);
+}
+
+}  // namespace
+}  // namespace kelvor::testing
