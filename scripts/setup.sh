@@ -10,6 +10,7 @@ packages=(
     qt6-base-dev libgl-dev libpng-dev libjpeg-dev zlib1g-dev
     fonts-liberation tzdata unicode-cldr-core clang-format clang libclang-rt-14-dev
     dpkg-dev file binutils
+    poppler-utils
 )
 
 missing=()

@@ -18,6 +18,7 @@
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_font_services.h"
+#include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_url_opener.h"
 #include "platform/qt/qt_user_interface.h"
 
@@ -49,6 +50,8 @@ bool HasDisplay() {
 struct QtWindowParts {
     platform::qt::QtSaveDialog saveDialog;
     platform::qt::QtPrintDialog printDialog;
+    // The display prints on the printer chosen in the print dialog.
+    platform::qt::QtPrinter printer{printDialog.printer()};
     platform::qt::QtFontDialog fontDialog;
     platform::qt::QtUrlOpener urlOpener;
     platform::qt::QtClipboard clipboard;
@@ -105,6 +108,7 @@ int RunWindow(const std::vector<std::string>& arguments,
     TForm1 form({services, parts.saveDialog, parts.printDialog, parts.fontDialog, parts.urlOpener,
                  &parts.clipboard},
                 MakeDocument());
+    form.HtmlDisplay1().control().SetPrinterDevice(&parts.printer);
     ui.setOwner(&form);
     parts.ownedBy(&form);
     form.measureFirstPaintFrom(start);
@@ -127,6 +131,7 @@ int RunScreenshot(const std::string& picture, const std::vector<std::string>& ar
     TForm1 form({services, parts.saveDialog, parts.printDialog, parts.fontDialog, parts.urlOpener,
                  &parts.clipboard},
                 MakeDocument());
+    form.HtmlDisplay1().control().SetPrinterDevice(&parts.printer);
     form.measureFirstPaintFrom(start);
     form.show();
 

@@ -22,6 +22,18 @@ class Picture {
 // image. It is made for the paint and gone after it, so nothing keeps one; measuring is the
 // business of the device's FontServices. Fonts drawn should come from the FontServices of the
 // same device; a canvas copes with a foreign font by building its own from the request.
+// How logical units map to the device: `logical` units become `deviceX` dots across and
+// `deviceY` dots down, and the logical origin lands on device (originX, originY). The identity
+// is a screen's; a printer page maps screen pixels to its dots.
+struct CanvasMapping {
+    int logical = 1;
+    int deviceX = 1;
+    int deviceY = 1;
+    int originX = 0;
+    int originY = 0;
+    bool operator==(const CanvasMapping&) const = default;
+};
+
 class Canvas {
   public:
     virtual ~Canvas() = default;
@@ -39,6 +51,9 @@ class Canvas {
     virtual void drawPicture(const Picture& picture, const Rect& target) = 0;
     // Restricts drawing to rect until the clip is cleared; std::nullopt removes the clip.
     virtual void setClip(std::optional<Rect> rect) = 0;
+    // Sets the logical-to-device mapping for the following calls (coordinates and clips are
+    // logical). A canvas that only ever draws at one unit per pixel may ignore it.
+    virtual void setMapping(const CanvasMapping& mapping) { (void)mapping; }
 };
 
 }  // namespace kelvor::platform

@@ -160,7 +160,8 @@ class TPage : public TFlowItem {
     int layout(LayoutContext& context, int x, int availableWidth, int availableHeight,
                TIndentMap& map, int y, int& neededWidth) override;
     WidthRange widthRange(LayoutContext&) override { return {}; }
-    void paint(PaintContext&) const override {}
+    // Ends the printed page at its Y.
+    void paint(PaintContext& context) const override;
     bool hitTest(HitTester&, int, int) const override { return false; }
 };
 

@@ -9,6 +9,21 @@
 
 namespace kelvor::engine {
 
+namespace {
+
+// A block's page-break rules end the printed page at its top or its bottom; a break this close
+// below the page's top would leave an empty page and is passed over.
+void BreakPrintedPage(PaintContext& context, const TBlock& block) {
+    constexpr int kBreakSlack = 5;
+    PrintPageState& page = *context.page;
+    if (block.pageBreakBefore && block.borderTop > page.pageTop + kBreakSlack)
+        page.cutAt(block.borderTop);
+    if (block.pageBreakAfter && block.borderBottom > page.pageTop + kBreakSlack)
+        page.cutAt(block.borderBottom);
+}
+
+}  // namespace
+
 void TFlowCell::paint(PaintContext& context, const std::vector<TFlowItem*>& order) const {
     if (!order.empty()) {
         for (const TFlowItem* item : order)
@@ -28,6 +43,8 @@ void TBlock::paint(PaintContext& context) const {
         return;
     if (!context.intersects(std::min(drawTop, borderTop), std::max(drawBottom, borderBottom)))
         return;
+    if (context.page != nullptr)
+        BreakPrintedPage(context, *this);
     if (!hidden) {
         // The body's background is the document's, painted under everything.
         if (!isBody()) {

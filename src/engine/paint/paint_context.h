@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "engine/paint/print_page.h"
 #include "engine/style/colours.h"
 #include "platform/canvas.h"
 
@@ -22,6 +23,9 @@ class PaintContext {
     int originX;
     int originY;
     bool printing = false;
+    // The page being printed, when this paint draws one and items may move its end; none
+    // on the screen and for the passes that draw a band of a page again.
+    PrintPageState* page = nullptr;
 
     // Does [top, bottom) meet the painted area?
     bool intersects(int top, int bottom) const { return top < area.bottom && area.top < bottom; }

@@ -179,6 +179,11 @@ void TSection::paint(PaintContext& context) const {
     for (const LineRec& line : lines) {
         if (line.count == 0 || !context.intersects(line.y, line.y + line.height()))
             continue;
+        // A line that the page end would cut goes whole to the next page, unless no page
+        // holds it: then it is cut where the page ends, rather than leave a page empty.
+        if (context.page != nullptr && line.y + line.height() > context.page->cutLine &&
+            line.height() <= context.page->bodyHeight)
+            context.page->cutAt(line.y);
         LinePainter(context, *this, line).paint();
     }
 }

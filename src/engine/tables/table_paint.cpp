@@ -11,6 +11,7 @@
 #include "engine/paint/hit_test.h"
 #include "engine/paint/paint_context.h"
 #include "engine/tables/grid_cells.h"
+#include "engine/tables/table_print.h"
 
 namespace kelvor::engine {
 
@@ -162,6 +163,8 @@ void PaintCell(PaintContext& context, const TTableGrid& grid, const TTableCell& 
 void TTableGrid::paint(PaintContext& context) const {
     if (!initialised || !context.intersects(drawTop, drawBottom))
         return;
+    if (context.page != nullptr)
+        BreakPrintedTable(context, *this);
     const FrameColours colours = ColoursOf(context, *this);
     ForEachCell(
         *this, [&](const PlacedCell& placed) { PaintCell(context, *this, *placed.cell, colours); });

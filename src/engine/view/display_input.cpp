@@ -291,10 +291,12 @@ void THtmlDisplay::MouseUp(MouseButton button, ShiftState shift, int x, int y) {
 }
 
 void THtmlDisplay::PrintRange(int firstPage, int lastPage) {
-    if (busy_ || !PrintRangeHook) {
+    if (PrintRangeHook) {
+        if (!busy_)
+            PrintRangeHook(firstPage, lastPage);
         return;
     }
-    PrintRangeHook(firstPage, lastPage);
+    PrintPages(firstPage, lastPage);
 }
 
 bool THtmlDisplay::IsWordCharacter(char16_t c) const {

@@ -12,6 +12,8 @@
 
 namespace kelvor::engine {
 
+struct PrintPageState;
+
 // The display control's document on the engine itself: the reader fills a TDocument, layout
 // places it, paint draws it and the hit test reads it. Fonts come from the device's font
 // services (the screen's, or the fixed ones of tests); pictures from the picture source, or
@@ -65,6 +67,11 @@ class EngineDocument : public ViewDocument {
     void offerPictures(PictureSource& pictures) override;
     bool startAnimations(std::uint64_t nowMs) override;
     AnimationStep stepAnimations(std::uint64_t nowMs) override;
+
+    // Printing (engine_document_print.cpp): paints as paint does, on paper, with the page
+    // whose end the items move (none for a band drawn again); the page's background alone.
+    void paintPrinted(platform::Canvas& canvas, const platform::Rect& clip, PrintPageState* page);
+    void paintPrintedBackground(platform::Canvas& canvas, const platform::Rect& clip);
 
     // The model, for what the control's interface does not carry (tests, printing, copying).
     TDocument& model() { return document_; }

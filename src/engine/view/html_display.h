@@ -14,8 +14,11 @@
 #include "platform/canvas.h"
 #include "platform/clipboard.h"
 #include "platform/file_system.h"
+#include "platform/printer.h"
 
 namespace kelvor::engine {
+
+class TDocPrinter;
 
 enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 enum class TDisplayBorderStyle { dbFocused, dbNone, dbSingle };
@@ -246,6 +249,29 @@ class THtmlDisplay {
     // Printing is done elsewhere: it is handed the page range.
     std::function<void(int firstPage, int lastPage)> PrintRangeHook;
 
+    // --- Printing (engine/print/) ---
+    // The printer the user chose (not owned); printing without one fails with the printer
+    // error "Printer selected is not valid".
+    void SetPrinterDevice(platform::Printer* printer) { printerDevice_ = printer; }
+    platform::Printer* PrinterDevice() const { return printerDevice_; }
+    // A printer object of the caller's, whose job may already run (a print then starts a new
+    // page); none: each print makes its own.
+    TDocPrinter* DocPrinter = nullptr;
+    // After a print: the number of the last page reached.
+    int PrintPageCount() const { return printPageCounter_; }
+    std::function<void(platform::Canvas& canvas, int page, int width, int height, bool& stop)>
+        OnPrintHeader;
+    std::function<void(platform::Canvas& canvas, int page, int width, int height, bool& stop)>
+        OnPrintFooter;
+    std::function<void(THtmlDisplay& viewer, int page, bool lastPage, int& xl, int& xr, bool& stop)>
+        OnPrintHTMLHeader;
+    std::function<void(THtmlDisplay& viewer, int page, bool lastPage, int& xl, int& xr, bool& stop)>
+        OnPrintHTMLFooter;
+    // Page progress: before the first page with 0, after each page with its number.
+    std::function<void(int page, bool& stop)> OnPageProgress;
+    // Lets the window run between pages.
+    std::function<void()> ProcessMessages;
+
     // The document reports a submitted form; OnFormSubmit hears of it once the form's own
     // handling has returned.
     void FormSubmitted(FormSubmission submission);
@@ -335,6 +361,11 @@ class THtmlDisplay {
     void FollowLink();
     void SetSelection(int start, int end);
     bool IsWordCharacter(char16_t c) const;
+
+    // Printing (engine/print/print_range.cpp).
+    platform::Printer* printerDevice_ = nullptr;
+    int printPageCounter_ = 0;
+    void PrintPages(int firstPage, int lastPage);
 
     ViewHost& host_;
     std::unique_ptr<ViewDocument> document_;

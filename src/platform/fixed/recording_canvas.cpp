@@ -75,3 +75,14 @@ void RecordingCanvas::setClip(std::optional<Rect> rect) {
 }
 
 }  // namespace kelvor::platform::fixed
+
+namespace kelvor::platform::fixed {
+
+void RecordingCanvas::setMapping(const CanvasMapping& mapping) {
+    DrawCall call;
+    call.call = Call::mapping;
+    call.mapping = mapping;
+    calls.push_back(std::move(call));
+}
+
+}  // namespace kelvor::platform::fixed

@@ -12,7 +12,7 @@ namespace kelvor::platform::fixed {
 // of FixedFontServices for paint tests and the layout dump tool.
 class RecordingCanvas : public Canvas {
   public:
-    enum class Call { text, fillRect, frameRect, line, ellipse, picture, clip };
+    enum class Call { text, fillRect, frameRect, line, ellipse, picture, clip, mapping };
 
     struct DrawCall {
         Call call = Call::text;
@@ -28,6 +28,7 @@ class RecordingCanvas : public Canvas {
         int penWidth = 0;
         PenStyle penStyle = PenStyle::solid;
         bool clipCleared = false;
+        CanvasMapping mapping;  // mapping
     };
 
     std::vector<DrawCall> calls;
@@ -41,6 +42,7 @@ class RecordingCanvas : public Canvas {
     void drawEllipse(const Rect& rect, RgbColour pen, std::optional<RgbColour> fill) override;
     void drawPicture(const Picture& picture, const Rect& target) override;
     void setClip(std::optional<Rect> rect) override;
+    void setMapping(const CanvasMapping& mapping) override;
 };
 
 }  // namespace kelvor::platform::fixed

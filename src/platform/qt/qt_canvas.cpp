@@ -6,6 +6,7 @@
 #include <QPen>
 #include <QRect>
 #include <QString>
+#include <QTransform>
 #include <algorithm>
 #include <climits>
 #include <cstdint>
@@ -149,6 +150,13 @@ void QtCanvas::setClip(std::optional<Rect> rect) {
     } else {
         p.setClipping(false);
     }
+}
+
+void QtCanvas::setMapping(const CanvasMapping& mapping) {
+    const double logical = mapping.logical > 0 ? mapping.logical : 1;
+    painter().setWorldTransform(QTransform(mapping.deviceX / logical, 0, 0,
+                                           mapping.deviceY / logical, mapping.originX,
+                                           mapping.originY));
 }
 
 }  // namespace kelvor::platform::qt

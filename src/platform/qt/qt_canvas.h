@@ -32,6 +32,7 @@ class QtCanvas : public Canvas {
     void drawEllipse(const Rect& rect, RgbColour pen, std::optional<RgbColour> fill) override;
     void drawPicture(const Picture& picture, const Rect& target) override;
     void setClip(std::optional<Rect> rect) override;
+    void setMapping(const CanvasMapping& mapping) override;
 
   private:
     QPainter& painter();

@@ -33,6 +33,7 @@
 #include "tools/kelvor_layout/layout_dump.h"
 #include "tools/kelvor_layout/layout_tree.h"
 #include "tools/kelvor_layout/options.h"
+#include "tools/kelvor_layout/pdf_print.h"
 
 namespace {
 
@@ -48,7 +49,7 @@ constexpr int kMaxPngHeight = 32767;
 int Usage(const std::string& error) {
     std::cerr << "kelvor-layout: " << error << '\n'
               << "usage: kelvor-layout [--width W] [--canvas fixed|qt] [--png OUT.png] [--tree] "
-                 "FILE\n";
+                 "[--pdf OUT.pdf [--print-scale S]] FILE\n";
     return kWrongCommandLine;
 }
 
@@ -96,7 +97,7 @@ int main(int argc, char** argv) {
 
     // Qt runs offscreen, for the Qt fonts and for the picture.
     std::unique_ptr<QGuiApplication> application;
-    if (options->qtCanvas || !options->png.empty()) {
+    if (options->qtCanvas || !options->png.empty() || !options->pdf.empty()) {
         if (std::getenv("QT_QPA_PLATFORM") == nullptr)
             setenv("QT_QPA_PLATFORM", "offscreen", 1);
         static int qtArgc = 1;
@@ -125,5 +126,15 @@ int main(int argc, char** argv) {
         tools::WriteLayoutTree(std::cout, *laidOut.document);
     if (!options->png.empty())
         RenderPng(*laidOut.document, laidOut.extent, options->width, options->png);
+    if (!options->pdf.empty()) {
+        std::string failure;
+        const int pages =
+            tools::PrintToPdf(options->file, options->pdf, options->printScale, failure);
+        if (pages <= 0) {
+            std::cerr << "kelvor-layout: cannot print " << options->pdf << ": " << failure << '\n';
+            return kCannotRead;
+        }
+        std::cerr << "kelvor-layout: printed " << pages << " pages to " << options->pdf << '\n';
+    }
     return 0;
 }

@@ -1,6 +1,8 @@
 #include "tools/kelvor_layout/options.h"
 
 #include <charconv>
+#include <cmath>
+#include <cstdlib>
 
 namespace kelvor::tools {
 
@@ -44,6 +46,23 @@ std::optional<LayoutOptions> ParseLayoutOptions(const std::vector<std::string>& 
             if (text == nullptr)
                 return std::nullopt;
             options.png = *text;
+        } else if (argument == "--pdf") {
+            const std::string* text = value();
+            if (text == nullptr)
+                return std::nullopt;
+            options.pdf = *text;
+        } else if (argument == "--print-scale") {
+            const std::string* text = value();
+            if (text == nullptr)
+                return std::nullopt;
+            char* end = nullptr;
+            const double scale = std::strtod(text->c_str(), &end);
+            if (text->empty() || end != text->c_str() + text->size() || !std::isfinite(scale) ||
+                scale <= 0) {
+                error = "--print-scale takes a positive number (0.25 to 4)";
+                return std::nullopt;
+            }
+            options.printScale = scale;
         } else if (argument == "--tree") {
             options.tree = true;
         } else if (argument.size() > 1 && argument[0] == '-' && argument != "-") {
@@ -56,6 +75,10 @@ std::optional<LayoutOptions> ParseLayoutOptions(const std::vector<std::string>& 
             error = "one FILE only";
             return std::nullopt;
         }
+    }
+    if (options.printScale != 1.0 && options.pdf.empty()) {
+        error = "--print-scale needs --pdf";
+        return std::nullopt;
     }
     if (!haveFile) {
         error = "no FILE given";

@@ -7,12 +7,15 @@
 namespace kelvor::tools {
 
 // The command line of kelvor-layout:
-//   kelvor-layout [--width W] [--canvas fixed|qt] [--png OUT.png] [--tree] FILE
+//   kelvor-layout [--width W] [--canvas fixed|qt] [--png OUT.png] [--tree]
+//                 [--pdf OUT.pdf [--print-scale S]] FILE
 struct LayoutOptions {
     int width = 800;
     bool qtCanvas = false;
     std::string png;  // empty: no picture
     bool tree = false;
+    std::string pdf;  // empty: no printing
+    double printScale = 1.0;
     std::string file;
 };
 

@@ -93,6 +93,10 @@ std::string LayoutFixture::Format(const platform::fixed::RecordingCanvas::DrawCa
             return "picture " + Rect(call.rect);
         case Call::clip:
             return call.clipCleared ? "clip none" : "clip " + Rect(call.rect);
+        case Call::mapping:
+            return "mapping " + std::to_string(call.mapping.logical) + " " +
+                   std::to_string(call.mapping.deviceX) + " " +
+                   std::to_string(call.mapping.deviceY);
     }
     return {};
 }

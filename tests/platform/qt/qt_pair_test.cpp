@@ -3,6 +3,8 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPalette>
+#include <QPrinter>
+#include <QTemporaryDir>
 #include <climits>
 #include <cstdlib>
 #include <memory>
@@ -16,6 +18,7 @@
 #include "platform/fixed/fixed_font_services.h"
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_font_services.h"
+#include "platform/qt/qt_printer.h"
 
 namespace kelvor::platform::qt {
 namespace {
@@ -138,6 +141,61 @@ TEST(QtFontServices, BuildTheFontsOfElements) {
     EXPECT_EQ(font.description.name, "Times New Roman");
     EXPECT_GT(root.emSize(), 10);
     EXPECT_EQ(root.exSize(), root.emSize() / 2);
+}
+
+TEST(QtCanvas, MappingScalesLogicalUnitsToDevicePixels) {
+    Application();
+    QImage image(60, 60, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QtCanvas canvas(image);
+        // One unit is two pixels, the logical origin 10 pixels in from the left.
+        canvas.setMapping(CanvasMapping{1, 2, 2, 10, 0});
+        canvas.fillRect(Rect{0, 0, 10, 10}, 0);
+    }
+    EXPECT_EQ(image.pixelColor(25, 15), QColor(0, 0, 0));
+    EXPECT_EQ(image.pixelColor(5, 5), QColor(255, 255, 255));
+    EXPECT_EQ(image.pixelColor(35, 5), QColor(255, 255, 255));
+    EXPECT_EQ(image.pixelColor(15, 25), QColor(255, 255, 255));
+}
+
+TEST(QtPrinter, PrintsToAPdfFileAndAbortTakesItBack) {
+    Application();
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString file = folder.filePath("out.pdf");
+    QPrinter qprinter(QPrinter::HighResolution);
+    qprinter.setOutputFormat(QPrinter::PdfFormat);
+    qprinter.setOutputFileName(file);
+    qprinter.setPageSize(QPageSize(QPageSize::A4));
+    QtPrinter printer(qprinter);
+    ASSERT_TRUE(printer.valid());
+    const PrinterGeometry geometry = printer.geometry();
+    EXPECT_GT(geometry.dotsPerInchX, 0);
+    // A4 is 8.27 inches wide; the printable area lies inside the sheet.
+    EXPECT_NEAR(geometry.physicalWidth, 8.27 * geometry.dotsPerInchX, geometry.dotsPerInchX / 10);
+    EXPECT_LE(geometry.offsetX + geometry.pageWidth, geometry.physicalWidth);
+    EXPECT_LE(geometry.offsetY + geometry.pageHeight, geometry.physicalHeight);
+
+    ASSERT_TRUE(printer.startDocument("Two pages"));
+    ASSERT_TRUE(printer.startPage());
+    printer.pageCanvas().fillRect(Rect{0, 0, 100, 100}, 0);
+    printer.endPage();
+    ASSERT_TRUE(printer.startPage());
+    printer.endPage();
+    printer.endDocument();
+    QFile written(file);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.read(4) == "%PDF");
+    written.close();
+
+    const QString aborted = folder.filePath("aborted.pdf");
+    qprinter.setOutputFileName(aborted);
+    QtPrinter again(qprinter);
+    ASSERT_TRUE(again.startDocument("Aborted"));
+    ASSERT_TRUE(again.startPage());
+    again.abortDocument();
+    EXPECT_FALSE(QFile::exists(aborted));
 }
 
 }  // namespace
