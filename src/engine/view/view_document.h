@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/style/colours.h"
 #include "engine/style/style_list.h"
@@ -32,6 +33,13 @@ struct ReadHooks {
     std::function<std::optional<std::string>(const std::string& name)> readLinkedFile;
     // Turns a name as the page writes it into a full file name.
     std::function<std::string(const std::string& name)> expandName;
+    // A form of the page was submitted: its action, target, encoding type, method and lines.
+    std::function<void(const std::string& action, const std::string& target,
+                       const std::string& encType, const std::string& method,
+                       const std::vector<std::string>& results)>
+        formSubmitted;
+    // A file edit's browse button: the edit's text (UTF-8) in, the chosen file name out.
+    std::function<void(std::string& fileName)> fileBrowse;
 };
 
 // What the reader found in the head of a page.
@@ -136,6 +144,9 @@ class ViewDocument {
     // Moves the keyboard focus to the next (or previous) link; nothing when there is none.
     virtual std::optional<FocusedLink> moveLinkFocus(bool forward) = 0;
     virtual std::optional<FocusedLink> focusedLink() const = 0;
+
+    // A click at a point (document coordinates) on an image that is a form's submit button.
+    virtual void clickFormImage(int /*x*/, int /*y*/) {}
 };
 
 }  // namespace kelvor::engine
