@@ -238,6 +238,8 @@ class WidgetControl : public QObject, public engine::FormPlatformControl {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == widget_.data() && event->type() == QEvent::FocusIn && focused)
+            focused();
         if (watched == widget_.data() && event->type() == QEvent::KeyPress && key) {
             const FormKey pressed = KeyOf(static_cast<QKeyEvent*>(event)->key());
             // Only what the form acts on is taken: the rest is the widget's own.

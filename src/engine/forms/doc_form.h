@@ -79,6 +79,8 @@ class TFormList {
     FormControlFactory* factory = nullptr;
     // The viewer's OnFormSubmit route; without it forms never submit.
     std::function<void(const SubmittedForm& form)> submitted;
+    // Asks the viewer to bring a control that took the focus into view: its top in the page.
+    std::function<void(int top)> makeVisible;
     // The viewer's OnFileBrowse: given the edit's text (UTF-8), the file name to put there.
     std::function<void(std::string& fileName)> fileBrowse;
 

@@ -71,6 +71,10 @@ void TFormFieldObj::createControl(PlatformControlKind kind) {
     control_->setLook(look_);
     control_->setEnabled(!attributes_.disabled);
     control_->setReadOnly(attributes_.readOnly);
+    control_->focused = [this] {
+        if (form_->list().makeVisible)
+            form_->list().makeVisible(drawY);
+    };
     // Windows start off-screen; the viewer shows them where layout puts them.
     control_->setShown(false);
 }

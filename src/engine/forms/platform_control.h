@@ -69,6 +69,8 @@ class FormPlatformControl {
     // button was clicked. `key`: a key before the window handles it; true when the form used it.
     std::function<void()> clicked;
     std::function<bool(FormKey key)> key;
+    // The window took the keyboard focus (the viewer brings it into view).
+    std::function<void()> focused;
 };
 
 // Makes the windows of a document's controls: the display's widgets on screen, fakes in tests.

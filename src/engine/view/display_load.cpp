@@ -114,6 +114,7 @@ ReadHooks THtmlDisplay::Hooks() {
             FormSubmitted(FormSubmission{action, target, encType, method, results});
         }
     };
+    hooks.controlFocused = [this](int top) { MakeControlVisible(top); };
     hooks.fileBrowse = [this](std::string& fileName) {
         if (OnFileBrowse) {
             OnFileBrowse(fileName);

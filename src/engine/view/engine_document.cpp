@@ -67,6 +67,7 @@ void EngineDocument::readHtml(const std::string& source, const ReadHooks& hooks)
         };
     }
     forms_.fileBrowse = hooks.fileBrowse;
+    forms_.makeVisible = hooks.controlFocused;
     const HtmlReadResult result = ReadHtmlDocument(source, document_, readerHooks);
     finishReading(result.title, result.base, result.baseTarget);
 }

@@ -38,6 +38,8 @@ struct ReadHooks {
                        const std::string& encType, const std::string& method,
                        const std::vector<std::string>& results)>
         formSubmitted;
+    // A form control took the keyboard focus: its top in the page, to be brought into view.
+    std::function<void(int top)> controlFocused;
     // A file edit's browse button: the edit's text (UTF-8) in, the chosen file name out.
     std::function<void(std::string& fileName)> fileBrowse;
 };

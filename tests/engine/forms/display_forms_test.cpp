@@ -2,6 +2,9 @@
 // that made them, and image buttons are clicked with the mouse.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+
 #include "engine/forms/button_control.h"
 #include "engine/forms/form_field.h"
 #include "engine/forms/memory_control.h"
@@ -57,6 +60,24 @@ TEST_F(DisplayForms, ClickOnAnImageButtonSubmitsThePoint) {
     EXPECT_EQ(submissions[0].results, (Lines{"h=1", "pic.x=12", "pic.y=7"}));
     // A click on the image is no link to follow.
     EXPECT_EQ(display->CurrentFile(), "/f.htm");
+}
+
+TEST_F(DisplayForms, AControlTakingTheFocusIsBroughtIntoView) {
+    std::string page = "<form>";
+    for (int i = 0; i < 40; ++i)
+        page += "line<br>";
+    page += "<input name=last></form>";
+    Show("/f.htm", page);
+    ASSERT_EQ(display->VerticalPosition(), 0);
+    // The edit's top: below 40 lines of 19 from the margin of 5. Focused, it comes to the middle
+    // of the panel (198 high), as far as the page lets the view go.
+    const int top = Control(0).drawY;
+    ASSERT_EQ(top, 5 + 40 * 19);
+    Control(0).platformControl()->focused();
+    EXPECT_EQ(display->VerticalPosition(),
+              std::min(top - display->PanelHeight() / 2,
+                       display->DocumentHeight() - display->PanelHeight()));
+    EXPECT_GT(display->VerticalPosition(), 0);
 }
 
 }  // namespace
