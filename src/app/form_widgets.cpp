@@ -234,6 +234,12 @@ class WidgetControl : public QObject, public engine::FormPlatformControl {
             widget_->setVisible(shown);
     }
 
+    void setTabSuccessor(engine::FormPlatformControl& next) override {
+        auto* successor = dynamic_cast<WidgetControl*>(&next);
+        if (widget_ && successor != nullptr && successor->widget() != nullptr)
+            QWidget::setTabOrder(widget_.data(), successor->widget());
+    }
+
     QWidget* widget() const { return widget_.data(); }
 
   protected:

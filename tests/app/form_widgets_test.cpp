@@ -134,5 +134,17 @@ TEST_F(FormWindow, WidgetsMoveWithTheScrolledPage) {
     EXPECT_EQ(edit.geometry().top(), top - position + engine::THtmlDisplay::kSmallChange);
 }
 
+TEST_F(FormWindow, TabGoesByTabIndexThenInPageOrder) {
+    Show(
+        "<form><input name=a><input name=b tabindex=2><input name=c><input name=d tabindex=1>"
+        "</form>");
+    const std::vector<QLineEdit*> edits = Widgets<QLineEdit>(widget->panel());
+    ASSERT_EQ(edits.size(), 4u);
+    // d (1), b (2), then a and c as they come.
+    EXPECT_EQ(edits[3]->nextInFocusChain(), edits[1]);
+    EXPECT_EQ(edits[1]->nextInFocusChain(), edits[0]);
+    EXPECT_EQ(edits[0]->nextInFocusChain(), edits[2]);
+}
+
 }  // namespace
 }  // namespace kelvor

@@ -1,5 +1,7 @@
 #include "engine/forms/doc_form.h"
 
+#include <algorithm>
+#include <climits>
 #include <utility>
 
 #include "engine/forms/form_field.h"
@@ -74,6 +76,23 @@ std::vector<TFormFieldObj*> TFormList::controls() const {
     for (const auto& form : forms_)
         all.insert(all.end(), form->controls().begin(), form->controls().end());
     return all;
+}
+
+void TFormList::orderTabChain() const {
+    std::vector<TFormFieldObj*> chain;
+    for (TFormFieldObj* control : controls()) {
+        if (control->platformControl() != nullptr)
+            chain.push_back(control);
+    }
+    std::stable_sort(chain.begin(), chain.end(),
+                     [](const TFormFieldObj* a, const TFormFieldObj* b) {
+                         const auto rank = [](const TFormFieldObj* control) {
+                             return control->tabOrder() > 0 ? control->tabOrder() : INT_MAX;
+                         };
+                         return rank(a) < rank(b);
+                     });
+    for (std::size_t i = 1; i < chain.size(); ++i)
+        chain[i - 1]->platformControl()->setTabSuccessor(*chain[i]->platformControl());
 }
 
 void TFormList::placeWindows(int offsetX, int offsetY, int panelWidth, int panelHeight) const {

@@ -91,6 +91,9 @@ class TFormList {
 
     // Every control in page order.
     std::vector<TFormFieldObj*> controls() const;
+    // Chains the windows for Tab: controls with a positive TABINDEX first, by that number, then
+    // the others, each group in page order.
+    void orderTabChain() const;
     // Places every window for the scroll offsets and panel size given.
     void placeWindows(int offsetX, int offsetY, int panelWidth, int panelHeight) const;
     // The form data the history keeps, one entry per control, and its return.

@@ -64,6 +64,8 @@ class FormPlatformControl {
     // Place and size in the display's panel; shown or kept off-screen.
     virtual void setBounds(int x, int y, int width, int height) = 0;
     virtual void setShown(bool shown) = 0;
+    // Tab goes from this window to `next` (a window of the same factory).
+    virtual void setTabSuccessor(FormPlatformControl& /*next*/) {}
 
     // What the window tells the model. `clicked`: a button was pressed or a check box or radio
     // button was clicked. `key`: a key before the window handles it; true when the form used it.

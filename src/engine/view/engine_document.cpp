@@ -69,6 +69,7 @@ void EngineDocument::readHtml(const std::string& source, const ReadHooks& hooks)
     forms_.fileBrowse = hooks.fileBrowse;
     forms_.makeVisible = hooks.controlFocused;
     const HtmlReadResult result = ReadHtmlDocument(source, document_, readerHooks);
+    forms_.orderTabChain();
     finishReading(result.title, result.base, result.baseTarget);
 }
 
