@@ -13,6 +13,8 @@
 #include <QWheelEvent>
 #include <exception>
 
+#include "app/form_widgets.h"
+#include "engine/view/engine_document.h"
 #include "platform/qt/qt_canvas.h"
 
 namespace kelvor::app {
@@ -174,6 +176,11 @@ DisplayWidget::DisplayWidget(std::unique_ptr<engine::ViewDocument> document,
             [this] { guarded([&] { control_->TimerTick(engine::ViewTimer::autoScroll); }); });
     connect(&animationTimer_, &QTimer::timeout, this,
             [this] { guarded([&] { control_->TimerTick(engine::ViewTimer::animation); }); });
+    // The engine's document shows its form controls as widgets on the panel.
+    if (auto* engineDocument = dynamic_cast<engine::EngineDocument*>(document.get())) {
+        formWidgets_ = std::make_unique<FormWidgetFactory>(*panel_);
+        engineDocument->setFormControlFactory(formWidgets_.get());
+    }
     control_ = std::make_unique<engine::THtmlDisplay>(*this, std::move(document), files);
 }
 
@@ -235,7 +242,8 @@ void DisplayWidget::invalidate(std::optional<platform::Rect> rect) {
 }
 
 void DisplayWidget::scrollContents(int dy) {
-    panel_->scroll(0, dy);
+    // Only the pixels: the document has already moved the form controls' widgets.
+    panel_->scroll(0, dy, panel_->rect());
 }
 
 void DisplayWidget::setVerticalBar(const engine::VerticalBar& bar) {

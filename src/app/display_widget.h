@@ -16,6 +16,7 @@ class QScrollBar;
 namespace kelvor::app {
 
 class DisplayPanel;
+class FormWidgetFactory;
 
 // The display control's window on Qt: the border, the paint panel and the two scroll bars
 // that the control places, timers and deferred calls. All behaviour is the control's; this
@@ -78,6 +79,8 @@ class DisplayWidget : public QWidget, public engine::ViewHost {
     engine::ViewGeometry geometry_;
     engine::TColour panelColour_ = 0;
     bool settingBars_ = false;
+    // The widgets of the page's form controls; it outlives the control's document.
+    std::unique_ptr<FormWidgetFactory> formWidgets_;
     // Last: the control stops the timers above when it goes.
     std::unique_ptr<engine::THtmlDisplay> control_;
 };

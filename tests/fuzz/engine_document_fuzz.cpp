@@ -7,7 +7,9 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "engine/forms/form_field.h"
 #include "engine/view/engine_document.h"
 #include "platform/fixed/fixed_font_services.h"
 #include "platform/fixed/recording_canvas.h"
@@ -37,6 +39,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             return std::string("p { color: red; margin-top: -20px } a { display: none }");
         };
         hooks.expandName = [](const std::string& name) { return name; };
+        hooks.formSubmitted = [](const std::string&, const std::string&, const std::string&,
+                                 const std::string&, const std::vector<std::string>&) {};
+        hooks.fileBrowse = [](std::string& name) { name += "x"; };
         document.readHtml(text, hooks);
     }
     const int width = 40 + ((flags >> 1) & 7) * 90;
@@ -55,8 +60,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const int position = document.positionAt(x, y);
             document.characterAt(position);
             document.setSelection(position, position + 5);
+            document.clickFormImage(x, y);
         }
     }
+    // Every form submitted, its controls asked for their lines, reset and given data back.
+    for (const auto& form : document.forms().forms())
+        form->submit("go=Go");
+    const std::vector<std::string> formData = document.forms().formData();
+    for (engine::TFormFieldObj* control : document.forms().controls()) {
+        std::string line;
+        for (int n = 0; n < 3 && control->submitLine(n, line); ++n) {
+        }
+        control->reset();
+    }
+    document.forms().setFormData(formData);
     document.findAnchor("A");
     for (int i = 0; i < 3 && document.moveLinkFocus(true); ++i) {
     }

@@ -8,6 +8,8 @@
 #include <string_view>
 
 #include "engine/document/document.h"
+#include "engine/forms/doc_form.h"
+#include "engine/forms/form_builder.h"
 #include "engine/layout/document_layout.h"
 #include "engine/layout/layout_context.h"
 #include "engine/paint/document_paint.h"
@@ -36,12 +38,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data) + 1, size - 1);
 
     platform::fixed::FixedFontServices device;
+    // Before the document, whose sections hold controls of these forms.
+    engine::TFormList forms;
     engine::TDocument document(device);
     document.clear(engine::DocumentDefaults());
-    if (flags & 4)
+    if (flags & 4) {
         engine::ReadTextDocument(text, document);
-    else
-        engine::ReadHtmlDocument(text, document);
+    } else {
+        engine::HtmlReaderHooks hooks;
+        engine::FormBuilder builder(document, forms);
+        builder.install(hooks);
+        engine::ReadHtmlDocument(text, document, hooks);
+    }
 
     engine::LayoutContext context(document, kWidths[flags & 3], 600);
     const engine::DocumentExtent extent = engine::LayoutDocument(document, context);
@@ -52,6 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     platform::fixed::RecordingCanvas canvas;
     const int bottom = std::min(second.height, kMaxPaintedHeight);
     engine::PaintContext paint(canvas, document, platform::Rect{0, 0, second.width, bottom});
+    // A printed page draws the form controls itself.
+    paint.printing = (flags & 32) != 0;
     engine::PaintDocument(paint);
     for (int y = 0; y < bottom; y += kHitStep) {
         for (int x = 0; x < second.width; x += kHitStep)

@@ -10,6 +10,7 @@
 
 namespace kelvor::engine {
 
+class TFormControlObj;
 class TProperties;
 struct TLinkTarget;
 
@@ -98,6 +99,8 @@ class TImageObj : public TFloatingObj {
     std::shared_ptr<const TPicture> picture;
     bool requested = false;  // the picture has been asked for
     bool sizeFixed = false;  // a size without percentages is worked out once
+    // An image that is a form's submit button: the control that hears its clicks.
+    TFormControlObj* formControl = nullptr;
 };
 
 // A panel that the viewer's host supplies (OBJECT, PANEL): a box of the given size.

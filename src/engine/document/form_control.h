@@ -2,6 +2,8 @@
 
 namespace kelvor::engine {
 
+class PaintContext;
+
 // A form control placed in a section's text. Form controls are built elsewhere; the section
 // only needs what places them in a line.
 class TFormControlObj {
@@ -21,6 +23,9 @@ class TFormControlObj {
     // The style's vertical-align as a small number (1 top, 2 middle, 3 baseline, 4 bottom,
     // 8 sub, 9 super), 0 when not given.
     virtual int verticalAlign() const { return 0; }
+    // Draws the control at (x, y), document coordinates, where it has no window of its own
+    // (on a printed page).
+    virtual void paint(PaintContext&, int /*x*/, int /*y*/) const {}
 
     // Space around the control.
     int spaceLeft = 0;

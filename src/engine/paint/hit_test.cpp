@@ -22,6 +22,10 @@ bool ObjectHit(HitTester& tester, const TFloatingObj& object, int x, int y) {
     result.image = image;
     tester.document.hoverImage = const_cast<TImageObj*>(image);
     result.hint = object.title;
+    if (image != nullptr && image->formControl != nullptr) {
+        result.flags |= kHitControlImage;
+        result.control = image->formControl;
+    }
     // Image coordinates: from the picture's own corner, inside its border.
     const int imageX = x - object.drawX - object.border;
     const int imageY = y - object.drawY - object.border;

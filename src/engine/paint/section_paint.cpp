@@ -64,8 +64,13 @@ class LinePainter {
                     paintObject(segment);
                     break;
                 case LineSegment::Kind::control:
-                    // Form controls show themselves (their own windows, or when printing
-                    // their own drawing).
+                    // Form controls show themselves in their own windows; a page has none, so
+                    // there they draw themselves.
+                    if ((context_.printing || context_.document.printing) && segment.index >= 0) {
+                        const TFormControlObj& control =
+                            *section_.controls[static_cast<std::size_t>(segment.index)];
+                        control.paint(context_, control.drawX, control.drawY);
+                    }
                     break;
                 case LineSegment::Kind::text:
                     paintText(segment, selected(segment.start));

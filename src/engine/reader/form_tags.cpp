@@ -25,6 +25,17 @@ std::u16string Trimmed(const std::u16string& text) {
 }  // namespace
 
 void HtmlReading::placeControl(FormControlRequest& request) {
+    if (hooks_.formControls) {
+        FormControlBuild build = hooks_.formControls(request);
+        if (build.controls.empty() && !build.image)
+            return;
+        ensureSection();
+        for (std::unique_ptr<TFormControlObj>& control : build.controls)
+            section_->addFormControl(std::move(control), request.sourcePosition, noBreak_);
+        if (build.image)
+            section_->addObject(std::move(build.image), noBreak_);
+        return;
+    }
     if (!hooks_.formControl)
         return;
     std::unique_ptr<TFormControlObj> control = hooks_.formControl(request);

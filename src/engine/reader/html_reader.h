@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/document/form_control.h"
 #include "engine/reader/attribute_list.h"
 #include "engine/reader/char_reader.h"
 
@@ -41,6 +42,13 @@ struct FormControlRequest {
     std::vector<std::u16string> lines;  // TEXTAREA
 };
 
+// What the forms code builds for one control: the controls to place in the text, in order (a
+// file input is an edit and its browse button), and for an image button its image object.
+struct FormControlBuild {
+    std::vector<std::unique_ptr<TFormControlObj>> controls;
+    std::unique_ptr<TFloatingObj> image;
+};
+
 // What the viewer passes in; every hook may be left empty.
 struct HtmlReaderHooks {
     IncludeHandler include;
@@ -64,6 +72,8 @@ struct HtmlReaderHooks {
         objectTag;
     // INPUT, SELECT, TEXTAREA: the control to place, or none.
     std::function<std::unique_ptr<TFormControlObj>(const FormControlRequest& request)> formControl;
+    // The same as formControl, for controls that are more than one object; used when set.
+    std::function<FormControlBuild(const FormControlRequest& request)> formControls;
     // A FORM tag starts form number `index`.
     std::function<void(int index, const TAttributeList& attributes)> formStart;
 

@@ -282,6 +282,10 @@ void THtmlDisplay::MouseUp(MouseButton button, ShiftState shift, int x, int y) {
     }
     selecting_ = false;
     const bool dragged = selStart_ >= 0 && selStart_ < selEnd_;
+    if (downHere && !dragged && hit.overFormImage) {
+        document_->clickFormImage(x + horizontalPosition_, y + verticalPosition_);
+        return;
+    }
     if (!downHere || dragged || hit.linkId < 0 || hit.overFormImage) {
         return;
     }

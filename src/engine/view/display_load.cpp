@@ -125,6 +125,20 @@ ReadHooks THtmlDisplay::Hooks() {
     };
     hooks.readLinkedFile = [this](const std::string& name) { return ReadLinkedFile(files_, name); };
     hooks.expandName = [this](const std::string& name) { return ExpandLinkName(name); };
+    hooks.formSubmitted = [this](const std::string& action, const std::string& target,
+                                 const std::string& encType, const std::string& method,
+                                 const std::vector<std::string>& results) {
+        // Without a handler a form never submits.
+        if (OnFormSubmit) {
+            FormSubmitted(FormSubmission{action, target, encType, method, results});
+        }
+    };
+    hooks.controlFocused = [this](int top) { MakeControlVisible(top); };
+    hooks.fileBrowse = [this](std::string& fileName) {
+        if (OnFileBrowse) {
+            OnFileBrowse(fileName);
+        }
+    };
     return hooks;
 }
 

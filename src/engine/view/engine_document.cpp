@@ -1,8 +1,11 @@
 #include "engine/view/engine_document.h"
 
 #include <algorithm>
+#include <limits>
 #include <utility>
 
+#include "engine/forms/form_builder.h"
+#include "engine/forms/hidden_image_controls.h"
 #include "engine/layout/document_layout.h"
 #include "engine/layout/layout_context.h"
 #include "engine/paint/hit_test.h"
@@ -49,6 +52,7 @@ void EngineDocument::clear(const ViewDefaults& defaults) {
     documentDefaults.background = defaults.background;
     documentDefaults.overLinksActive = defaults.overLinksActive;
     document_.clear(documentDefaults);
+    forms_.clear();
     positions_.clear();
     texts_ = DocumentTexts();
     bodyBackground_.reset();
@@ -60,8 +64,20 @@ void EngineDocument::clear(const ViewDefaults& defaults) {
 }
 
 void EngineDocument::readHtml(const std::string& source, const ReadHooks& hooks) {
-    const HtmlReadResult result = ReadHtmlDocument(source, document_, ReaderHooks(hooks));
+    HtmlReaderHooks readerHooks = ReaderHooks(hooks);
+    FormBuilder builder(document_, forms_);
+    builder.install(readerHooks);
+    forms_.submitted = nullptr;
+    if (hooks.formSubmitted) {
+        forms_.submitted = [submitted = hooks.formSubmitted](const SubmittedForm& form) {
+            submitted(form.action, form.target, form.encType, form.method, form.results);
+        };
+    }
+    forms_.fileBrowse = hooks.fileBrowse;
+    forms_.makeVisible = hooks.controlFocused;
+    const HtmlReadResult result = ReadHtmlDocument(source, document_, readerHooks);
     codePage_ = result.codePage;
+    forms_.orderTabChain();
     finishReading(result.title, result.base, result.baseTarget);
 }
 
@@ -88,6 +104,8 @@ ViewExtent EngineDocument::layout(int width, int height) {
     const DocumentExtent extent = LayoutDocument(document_, context);
     positions_.indexLines();
     laidOut_ = true;
+    viewHeight_ = std::max(0, height);
+    placeControls();
     backgroundPicture_.reset();
     if (document_.showImages && !document_.backgroundImage.empty()) {
         PictureAnswer answer = document_.pictures().request(document_.backgroundImage);
@@ -102,6 +120,29 @@ ViewExtent EngineDocument::layout(int width, int height) {
 void EngineDocument::setOffset(int x, int y) {
     offsetX_ = x;
     offsetY_ = y;
+    placeControls();
+}
+
+void EngineDocument::placeControls() {
+    // Until a layout has placed them, the controls' windows stay off-screen.
+    if (laidOut_) {
+        forms_.placeWindows(offsetX_, offsetY_, std::numeric_limits<int>::max(), viewHeight_);
+    }
+}
+
+void EngineDocument::clickFormImage(int x, int y) {
+    if (!laidOut_) {
+        return;
+    }
+    TLinkTarget* const hover = document_.hoverLink;
+    const HitResult result = HitTest(document_, x, y);
+    document_.hoverLink = hover;
+    auto* control = dynamic_cast<TImageFormControlObj*>(result.control);
+    if (control == nullptr || result.image == nullptr) {
+        return;
+    }
+    const TImageObj& image = *result.image;
+    control->click(x - image.drawX - image.border, y - image.drawY - image.border);
 }
 
 void EngineDocument::paint(platform::Canvas& canvas, const platform::Rect& clip) {

@@ -6,6 +6,7 @@
 
 #include "engine/document/document.h"
 #include "engine/pictures/picture_animation.h"
+#include "engine/forms/doc_form.h"
 #include "engine/view/document_positions.h"
 #include "engine/view/view_document.h"
 #include "platform/font_services.h"
@@ -63,6 +64,12 @@ class EngineDocument : public ViewDocument {
 
     std::optional<FocusedLink> moveLinkFocus(bool forward) override;
     std::optional<FocusedLink> focusedLink() const override;
+    void clickFormImage(int x, int y) override;
+
+    // The page's forms. Their controls get windows from the factory, when one is set before
+    // the page is read (the display's widgets); otherwise they keep their state in memory.
+    TFormList& forms() { return forms_; }
+    void setFormControlFactory(FormControlFactory* factory) { forms_.factory = factory; }
 
     void offerPictures(PictureSource& pictures) override;
     bool startAnimations(std::uint64_t nowMs) override;
@@ -86,8 +93,12 @@ class EngineDocument : public ViewDocument {
     FocusedLink Focused(const TLinkTarget& link) const;
     // Does a link under the mouse look different from the others?
     bool showsHover() const;
+    // Moves the controls' windows to where the last layout put them, less the scroll offsets.
+    void placeControls();
 
     std::unique_ptr<platform::FontServices> ownDevice_;
+    // Before the document: its sections own controls that point to their forms.
+    TFormList forms_;
     TDocument document_;
     DocumentPositions positions_;
     DocumentTexts texts_;
@@ -105,6 +116,7 @@ class EngineDocument : public ViewDocument {
     int codePage_ = 0;
     int offsetX_ = 0;
     int offsetY_ = 0;
+    int viewHeight_ = 0;
 };
 
 }  // namespace kelvor::engine

@@ -301,6 +301,8 @@ class THtmlDisplay {
     std::function<void(const RightClickParameters& parameters)> OnRightClick;
     std::function<void(MouseButton button, ShiftState shift, int x, int y)> OnMouseDouble;
     std::function<void(const FormSubmission& submission)> OnFormSubmit;
+    // A file edit's browse button: the edit's text (UTF-8) in, the file name to put there out.
+    std::function<void(std::string& fileName)> OnFileBrowse;
     // Returns true when it handled the wheel itself.
     std::function<bool(int delta, ShiftState shift)> OnMouseWheel;
 

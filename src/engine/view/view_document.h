@@ -36,6 +36,15 @@ struct ReadHooks {
     std::function<std::optional<std::string>(const std::string& name)> readLinkedFile;
     // Turns a name as the page writes it into a full file name.
     std::function<std::string(const std::string& name)> expandName;
+    // A form of the page was submitted: its action, target, encoding type, method and lines.
+    std::function<void(const std::string& action, const std::string& target,
+                       const std::string& encType, const std::string& method,
+                       const std::vector<std::string>& results)>
+        formSubmitted;
+    // A form control took the keyboard focus: its top in the page, to be brought into view.
+    std::function<void(int top)> controlFocused;
+    // A file edit's browse button: the edit's text (UTF-8) in, the chosen file name out.
+    std::function<void(std::string& fileName)> fileBrowse;
 };
 
 // What the reader found in the head of a page.
@@ -171,6 +180,9 @@ class ViewDocument {
     virtual bool startAnimations(std::uint64_t /*nowMs*/) { return false; }
     // Steps the animated pictures with the clock.
     virtual AnimationStep stepAnimations(std::uint64_t /*nowMs*/) { return {}; }
+
+    // A click at a point (document coordinates) on an image that is a form's submit button.
+    virtual void clickFormImage(int /*x*/, int /*y*/) {}
 };
 
 }  // namespace kelvor::engine
