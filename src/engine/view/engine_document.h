@@ -5,8 +5,8 @@
 #include <string>
 
 #include "engine/document/document.h"
-#include "engine/pictures/picture_animation.h"
 #include "engine/forms/doc_form.h"
+#include "engine/pictures/picture_animation.h"
 #include "engine/view/document_positions.h"
 #include "engine/view/view_document.h"
 #include "platform/font_services.h"
