@@ -23,6 +23,8 @@ class PaintContext {
     int originX;
     int originY;
     bool printing = false;
+    // Form controls have no windows here (a picture of the page): they draw themselves.
+    bool drawControls = false;
     // The page being printed, when this paint draws one and items may move its end; none
     // on the screen and for the passes that draw a band of a page again.
     PrintPageState* page = nullptr;

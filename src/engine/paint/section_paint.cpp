@@ -66,7 +66,9 @@ class LinePainter {
                 case LineSegment::Kind::control:
                     // Form controls show themselves in their own windows; a page has none, so
                     // there they draw themselves.
-                    if ((context_.printing || context_.document.printing) && segment.index >= 0) {
+                    if ((context_.printing || context_.document.printing ||
+                         context_.drawControls) &&
+                        segment.index >= 0) {
                         const TFormControlObj& control =
                             *section_.controls[static_cast<std::size_t>(segment.index)];
                         control.paint(context_, control.drawX, control.drawY);

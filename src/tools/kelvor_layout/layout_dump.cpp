@@ -1,5 +1,6 @@
 #include "tools/kelvor_layout/layout_dump.h"
 
+#include "engine/forms/form_builder.h"
 #include "engine/layout/layout_context.h"
 #include "engine/paint/document_paint.h"
 #include "engine/paint/paint_context.h"
@@ -24,7 +25,12 @@ LaidOutDocument LayOutHtml(const std::string& html, int width, platform::FontSer
     LaidOutDocument result;
     result.document = std::make_unique<engine::TDocument>(fonts, pictures);
     result.document->clear(ViewerDefaults());
-    engine::ReadHtmlDocument(html, *result.document);
+    // Form controls are built without windows and draw themselves.
+    result.forms = std::make_unique<engine::TFormList>();
+    engine::HtmlReaderHooks hooks;
+    engine::FormBuilder builder(*result.document, *result.forms);
+    builder.install(hooks);
+    engine::ReadHtmlDocument(html, *result.document, hooks);
     engine::LayoutContext context(*result.document, width, kClientHeight);
     result.extent = engine::LayoutDocument(*result.document, context);
     return result;
@@ -36,6 +42,7 @@ void WriteLayoutDump(std::ostream& out, LaidOutDocument& laidOut) {
     DumpCanvas canvas(out);
     engine::PaintContext paint(canvas, *laidOut.document,
                                platform::Rect{0, 0, extent.width, extent.height});
+    paint.drawControls = true;
     engine::PaintDocument(paint);
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/document/document.h"
+#include "engine/forms/doc_form.h"
 #include "engine/layout/document_layout.h"
 #include "platform/font_services.h"
 
@@ -15,6 +16,8 @@ inline constexpr int kClientHeight = 600;
 
 // A document read and laid out as the viewer does on a load.
 struct LaidOutDocument {
+    // Before the document, whose sections hold controls of these forms.
+    std::unique_ptr<engine::TFormList> forms;
     std::unique_ptr<engine::TDocument> document;
     engine::DocumentExtent extent;
 };

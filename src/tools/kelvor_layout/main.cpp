@@ -75,6 +75,7 @@ void RenderPng(engine::TDocument& document, const engine::DocumentExtent& extent
     {
         platform::qt::QtCanvas canvas(image);
         engine::PaintContext context(canvas, document, platform::Rect{0, 0, width, height});
+        context.drawControls = true;
         engine::PaintDocument(context);
     }
     if (!image.save(QString::fromStdString(path), "PNG"))

@@ -9,6 +9,7 @@
 
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "engine/paint/hit_test.h"
 #include "platform/fixed/fixed_font_services.h"
@@ -157,6 +158,40 @@ TEST(LayoutOptions, CommandLine) {
         EXPECT_FALSE(tools::ParseLayoutOptions(wrong, error));
         EXPECT_FALSE(error.empty());
     }
+}
+
+}  // namespace
+
+namespace {
+
+// Form controls have no windows in the dump: they draw themselves in their lines, an edit as a
+// white box with its frame and its text inside, a check box as a framed square after it.
+TEST_F(LayoutDump, FormControlsDrawThemselvesWhereTheLineHoldsThem) {
+    const std::string out =
+        dump("<form><input name=q value=abc><input type=checkbox name=c checked></form>");
+    std::istringstream lines(out);
+    std::string line;
+    std::vector<std::vector<std::string>> frames;
+    int textX = -1;
+    while (std::getline(lines, line)) {
+        std::istringstream words(line);
+        std::vector<std::string> parts;
+        std::string word;
+        while (words >> word)
+            parts.push_back(word);
+        if (!parts.empty() && parts[0] == "frame")
+            frames.push_back(parts);
+        if (parts.size() >= 6 && parts[0] == "text" && parts[5] == "\"abc\"")
+            textX = std::stoi(parts[1]);
+    }
+    ASSERT_EQ(frames.size(), 2u) << out;
+    // The edit is the line's first thing: it starts at the page's left margin, 10.
+    EXPECT_EQ(frames[0][1], "10");
+    const int editRight = 10 + std::stoi(frames[0][3]);
+    EXPECT_GT(textX, 10);
+    EXPECT_LT(textX, editRight);
+    // The check box follows the edit on the same line.
+    EXPECT_GE(std::stoi(frames[1][1]), editRight);
 }
 
 }  // namespace
