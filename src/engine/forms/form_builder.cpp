@@ -40,24 +40,6 @@ FieldAttributes Field(const FormControlRequest& request) {
     return field;
 }
 
-ImageAttributes ImageOf(const TAttributeList& list) {
-    ImageAttributes image;
-    image.src = std::string(list.text(Attr::Src));
-    if (list.has(Attr::Alt))
-        image.alt = std::string(list.text(Attr::Alt));
-    if (list.has(Attr::Title))
-        image.title = list.title();
-    image.align = std::string(list.text(Attr::Align));
-    image.border = list.number(Attr::Border);
-    image.width = list.length(Attr::Width);
-    image.height = list.length(Attr::Height);
-    image.hspace = list.number(Attr::HSpace);
-    image.vspace = list.number(Attr::VSpace);
-    image.name = std::string(list.text(Attr::Name));
-    image.id = std::string(list.text(Attr::Id));
-    return image;
-}
-
 // A control of the text: listed in its form, placed by the reader.
 template <typename Control>
 void Place(TDocForm& form, std::unique_ptr<Control> control, FormControlBuild& build) {
@@ -117,8 +99,8 @@ FormControlBuild FormBuilder::buildInput(TDocForm& form, const FormControlReques
         form.own(std::move(hidden));
     } else if (type == "image") {
         auto control = std::make_unique<TImageFormControlObj>(form, field, properties);
-        auto image = std::make_unique<TImageObj>(ImageOf(list), properties, document_.openLink(),
-                                                 request.sourcePosition);
+        auto image = std::make_unique<TImageObj>(ReadImageAttributes(list), properties,
+                                                 document_.openLink(), request.sourcePosition);
         image->formControl = control.get();
         form.addControl(*control);
         form.own(std::move(control));

@@ -94,4 +94,22 @@ std::vector<std::string> TAttributeList::lines() const {
     return lines;
 }
 
+ImageAttributes ReadImageAttributes(const TAttributeList& list) {
+    ImageAttributes image;
+    image.src = std::string(list.text(Attr::Src));
+    if (list.has(Attr::Alt))
+        image.alt = std::string(list.text(Attr::Alt));
+    if (list.has(Attr::Title))
+        image.title = list.title();
+    image.align = std::string(list.text(Attr::Align));
+    image.border = list.number(Attr::Border);
+    image.width = list.length(Attr::Width);
+    image.height = list.length(Attr::Height);
+    image.hspace = list.number(Attr::HSpace);
+    image.vspace = list.number(Attr::VSpace);
+    image.name = std::string(list.text(Attr::Name));
+    image.id = std::string(list.text(Attr::Id));
+    return image;
+}
+
 }  // namespace kelvor::engine

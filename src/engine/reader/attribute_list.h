@@ -60,4 +60,8 @@ class TAttributeList {
     mutable std::optional<std::string> id_;
 };
 
+// What IMG and an image button of a form share: source, text, alignment, size and spacing,
+// NAME and ID.
+ImageAttributes ReadImageAttributes(const TAttributeList& list);
+
 }  // namespace kelvor::engine

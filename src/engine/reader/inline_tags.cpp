@@ -184,23 +184,10 @@ void HtmlReading::readImage() {
     ensureSection();
     pushElement(Tag::Img);
     const TAttributeList& list = attributes();
-    ImageAttributes image;
-    image.src = std::string(list.text(Attr::Src));
-    if (list.has(Attr::Alt))
-        image.alt = std::string(list.text(Attr::Alt));
-    if (list.has(Attr::Title))
-        image.title = list.title();
-    image.align = std::string(list.text(Attr::Align));
-    image.border = list.number(Attr::Border);
-    image.width = list.length(Attr::Width);
-    image.height = list.length(Attr::Height);
-    image.hspace = list.number(Attr::HSpace);
-    image.vspace = list.number(Attr::VSpace);
+    ImageAttributes image = ReadImageAttributes(list);
     image.ismap = list.has(Attr::Ismap);
     image.usemap = std::string(list.text(Attr::Usemap));
     image.transp = list.has(Attr::Transp);
-    image.name = std::string(list.text(Attr::Name));
-    image.id = std::string(list.text(Attr::Id));
     section_->addObject(std::make_unique<TImageObj>(image, top(), document_.openLink(), position),
                         noBreak_);
     stack_.popTop();
